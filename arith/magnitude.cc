@@ -1,0 +1,152 @@
+#include "arith/magnitude.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace nines::magnitude {
+namespace {
+
+// Digit arrays are indexed with int throughout; this keeps the conversions in
+// one place.
+inline std::int16_t& at(Digits& d, int i) { return d[static_cast<std::size_t>(i)]; }
+inline int at(const Digits& d, int i) { return d[static_cast<std::size_t>(i)]; }
+
+// Base 10^9 limbs, least significant first: an 80-digit magnitude needs 9,
+// a product of two needs 18.
+constexpr std::uint32_t kLimbBase = 1000000000;
+constexpr int kLimbDigits = 9;
+constexpr int kOperandLimbs = (kDigitCount + kLimbDigits - 1) / kLimbDigits;
+
+int toLimbs(View v, std::uint32_t (&limbs)[kOperandLimbs]) {
+  const int count = (v.length + kLimbDigits - 1) / kLimbDigits;
+  const int first = kDigitCount - v.length;
+  for (int i = 0; i < count; ++i) {
+    const int end = kDigitCount - kLimbDigits * i;
+    std::uint32_t limb = 0;
+    for (int j = std::max(first, end - kLimbDigits); j < end; ++j) {
+      limb = limb * 10 + static_cast<std::uint32_t>(at(v.digits, j));
+    }
+    limbs[i] = limb;
+  }
+  return count;
+}
+
+// Working magnitude of the long division: one place more than a digit array,
+// since remainder * 10 + digit may need 81 digits.
+constexpr int kWideCount = kDigitCount + 1;
+using WideDigits = std::array<std::int8_t, kWideCount>;
+
+bool wideLessThan(const WideDigits& a, const WideDigits& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
+}
+
+void wideSubtract(WideDigits& a, const WideDigits& b) {
+  int borrow = 0;
+  for (int i = kWideCount - 1; i >= 0; --i) {
+    const auto k = static_cast<std::size_t>(i);
+    int d = a[k] - b[k] - borrow;
+    borrow = d < 0 ? 1 : 0;
+    a[k] = static_cast<std::int8_t>(d + 10 * borrow);
+  }
+}
+
+}  // namespace
+
+int significantLength(const Digits& digits) {
+  for (int i = 0; i < kDigitCount; ++i) {
+    if (at(digits, i) != 0) return kDigitCount - i;
+  }
+  return 0;
+}
+
+int compare(View a, View b) {
+  if (a.length != b.length) return a.length < b.length ? -1 : 1;
+  for (int i = kDigitCount - a.length; i < kDigitCount; ++i) {
+    const int x = at(a.digits, i);
+    const int y = at(b.digits, i);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return 0;
+}
+
+bool add(View a, View b, Digits& sum) {
+  const int first = kDigitCount - std::max(a.length, b.length);
+  int carry = 0;
+  for (int i = kDigitCount - 1; i >= first; --i) {
+    int s = at(a.digits, i) + at(b.digits, i) + carry;
+    carry = s > 9 ? 1 : 0;
+    at(sum, i) = static_cast<std::int16_t>(s - 10 * carry);
+  }
+  if (carry == 0) return false;
+  if (first == 0) return true;
+  at(sum, first - 1) = 1;
+  return false;
+}
+
+void subtract(View a, View b, Digits& difference) {
+  int borrow = 0;
+  for (int i = kDigitCount - 1; i >= kDigitCount - a.length; --i) {
+    int d = at(a.digits, i) - at(b.digits, i) - borrow;
+    borrow = d < 0 ? 1 : 0;
+    at(difference, i) = static_cast<std::int16_t>(d + 10 * borrow);
+  }
+}
+
+bool multiply(View a, View b, Digits& product) {
+  if (a.length == 0 || b.length == 0) return true;
+  if (a.length + b.length - 1 > kDigitCount) return false;  // >= 10^80
+
+  std::uint32_t x[kOperandLimbs];
+  std::uint32_t y[kOperandLimbs];
+  const int nx = toLimbs(a, x);
+  const int ny = toLimbs(b, y);
+
+  // A column is at most 9 limb products (each below 10^18) plus the carry,
+  // so it stays below 2^64.
+  std::uint32_t limbs[2 * kOperandLimbs] = {};
+  std::uint64_t carry = 0;
+  const int columns = nx + ny;
+  for (int c = 0; c < columns; ++c) {
+    std::uint64_t column = carry;
+    for (int i = std::max(0, c - ny + 1); i <= std::min(c, nx - 1); ++i) {
+      column += static_cast<std::uint64_t>(x[i]) * y[c - i];
+    }
+    limbs[c] = static_cast<std::uint32_t>(column % kLimbBase);
+    carry = column / kLimbBase;
+  }
+
+  for (int c = 0; c < columns; ++c) {
+    std::uint32_t limb = limbs[c];
+    for (int j = 0; j < kLimbDigits && limb != 0; ++j) {
+      const int index = kDigitCount - 1 - kLimbDigits * c - j;
+      if (index < 0) return false;
+      at(product, index) = static_cast<std::int16_t>(limb % 10);
+      limb /= 10;
+    }
+  }
+  return true;
+}
+
+void longDivide(View a, View b, Digits& quotient, Digits& remainder) {
+  WideDigits divisor{};
+  for (int i = kDigitCount - b.length; i < kDigitCount; ++i) {
+    divisor[static_cast<std::size_t>(i + 1)] = static_cast<std::int8_t>(at(b.digits, i));
+  }
+  WideDigits rest{};
+  for (int i = kDigitCount - a.length; i < kDigitCount; ++i) {
+    // rest := rest * 10 + next digit; rest < divisor keeps it within 81 places.
+    std::rotate(rest.begin(), rest.begin() + 1, rest.end());
+    rest[kWideCount - 1] = static_cast<std::int8_t>(at(a.digits, i));
+    int q = 0;
+    while (!wideLessThan(rest, divisor)) {
+      wideSubtract(rest, divisor);
+      ++q;
+    }
+    at(quotient, i) = static_cast<std::int16_t>(q);
+  }
+  for (int i = 0; i < kDigitCount; ++i) {
+    at(remainder, i) = rest[static_cast<std::size_t>(i + 1)];
+  }
+}
+
+}  // namespace nines::magnitude

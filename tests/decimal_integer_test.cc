@@ -1,0 +1,219 @@
+#include "arith/decimal_integer.h"
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "gtest/gtest.h"
+#include "tests/well_formed.h"
+
+namespace nines {
+namespace {
+
+using testing::plainText;
+
+// "-" followed by digits (written out: GCC 12 warns falsely on "-" + string).
+std::string minus(const std::string& digits) { return std::string("-").append(digits); }
+
+const std::string kNines80(80, '9');
+const std::string kOutOfRange80 = std::string(79, '9') + "8";
+
+struct TextCase {
+  std::string text;
+  std::string value;  // plain signed decimal, "-0" for a zero with flag 0
+  int digitSum, digitSum2, digitSum3, digitSum4, singleDigit, residue;
+};
+
+class TextConstructorTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TextConstructorTest, DigitsSignAndChain) {
+  const TextCase& c = GetParam();
+  const DecimalInteger v(c.text.c_str());
+  EXPECT_EQ(plainText(v), c.value);
+  EXPECT_EQ(v.getDigitSum(), c.digitSum);
+  EXPECT_EQ(v.getDigitSum2(), c.digitSum2);
+  EXPECT_EQ(v.getDigitSum3(), c.digitSum3);
+  EXPECT_EQ(v.getDigitSum4(), c.digitSum4);
+  EXPECT_EQ(v.getSingleDigit(), c.singleDigit);
+  EXPECT_EQ(v.getResidue(), c.residue);
+  EXPECT_WELL_FORMED(v);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextConstructorTest,
+    ::testing::ValuesIn(std::vector<TextCase>{
+        {"9866", "9866", 29, 11, 2, 0, 2, 2},
+        {"-168", "-168", -15, -6, 0, 0, -6, 3},
+        {"+42", "42", 6, 0, 0, 0, 6, 6},
+        {" 42", "42", 6, 0, 0, 0, 6, 6},
+        {"42", "42", 6, 0, 0, 0, 6, 6},
+        {"9", "9", 9, 0, 0, 0, 9, 0},
+        {"-9", "-9", -9, 0, 0, 0, -9, 0},
+        {"0", "0", 0, 0, 0, 0, 0, 0},
+        {"+0", "0", 0, 0, 0, 0, 0, 0},
+        {"-0", "-0", 0, 0, 0, 0, 0, 0},
+        {"", "0", 0, 0, 0, 0, 0, 0},
+        {"+", "0", 0, 0, 0, 0, 0, 0},
+        {"-", "-0", 0, 0, 0, 0, 0, 0},
+        // A non-digit inside a text is the digit 0.
+        {"12a4", "1204", 7, 0, 0, 0, 7, 7},
+        {"-1x", "-10", -1, 0, 0, 0, -1, 8},
+        {"5\x01\x7f", "500", 5, 0, 0, 0, 5, 5},
+        {"7\xff\x80" "1", "7001", 8, 0, 0, 0, 8, 8},
+        // Any other first character gives zero, whatever follows.
+        {"x12", "0", 0, 0, 0, 0, 0, 0},
+        {"X99", "0", 0, 0, 0, 0, 0, 0},
+        {"\t5", "0", 0, 0, 0, 0, 0, 0},
+        {"\xe2\x88\x92" "5", "0", 0, 0, 0, 0, 0, 0},
+        {"--5", "-5", -5, 0, 0, 0, -5, 4},
+        // The sentinels as constructed.
+        {kNines80, kNines80, 720, 9, 0, 0, 9, 0},
+        {minus(kNines80), minus(kNines80), -720, -9, 0, 0, -9, 0},
+        {kOutOfRange80, kOutOfRange80, 719, 17, 8, 0, 8, 8},
+        // Chains that need all four sums: 699 -> 24 -> 6; 79 nines -> 711 -> 9.
+        {std::string(77, '9') + "888", std::string(77, '9') + "888", 717, 15, 6, 0, 6, 6},
+        {std::string(22, '9') + "1", std::string(22, '9') + "1", 199, 19, 10, 1, 1, 1},
+        {minus(std::string(22, '9') + "1"), minus(std::string(22, '9') + "1"), -199, -19, -10, -1,
+         -1, 8},
+    }),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return "Row" + std::to_string(info.index); });
+
+TEST(TextConstructorTest, PlacesDigitsRightAligned) {
+  const DecimalInteger v("9866");
+  EXPECT_EQ(v.digitAt(76), 9);
+  EXPECT_EQ(v.digitAt(77), 8);
+  EXPECT_EQ(v.digitAt(78), 6);
+  EXPECT_EQ(v.digitAt(79), 6);
+  EXPECT_EQ(v.digitAt(75), 0);
+  EXPECT_EQ(v.countSignificantDigits(), 4);
+  EXPECT_EQ(DecimalInteger("-0").isNonNegative(), 0);
+  EXPECT_EQ(DecimalInteger("+42"), DecimalInteger("42"));
+}
+
+struct LongTextCase {
+  std::string text;
+  std::string value;
+  bool outOfRange;
+};
+
+// Texts longer than the record: excess leading zeros and non-digits are
+// dropped; a nonzero digit beyond the 80 places is out of range.
+TEST(TextConstructorTest, OverLongTextsStayInsideTheRecord) {
+  const std::vector<LongTextCase> cases = {
+      {std::string(200, '0') + "123", "123", false},
+      {minus(std::string(81, '0') + "7"), "-7", false},
+      {"+" + std::string(100, 'z') + "7", "7", false},
+      {"1" + std::string(80, '0'), "", true},
+      {minus(std::string(81, '5')), "", true},
+      {std::string(100000, '9'), "", true},
+      {std::string(80, '7'), std::string(80, '7'), false},
+      {minus(std::string(80, '7')), minus(std::string(80, '7')), false},
+  };
+  for (const LongTextCase& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 90));
+    const DecimalInteger v(c.text.c_str());
+    EXPECT_EQ(v.isOutOfRange(), c.outOfRange);
+    if (c.outOfRange) {
+      EXPECT_EQ(v.getResidue(), 0);
+    } else {
+      EXPECT_EQ(plainText(v), c.value);
+    }
+    EXPECT_WELL_FORMED(v);
+  }
+}
+
+TEST(IntegerConstructorTest, MatchesTextConstructor) {
+  const std::vector<std::pair<std::int32_t, std::string>> cases = {
+      {0, "0"},         {1, "1"},
+      {-1, "-1"},       {9866, "9866"},
+      {-168, "-168"},   {INT32_MAX, "2147483647"},
+      {INT32_MIN, "-2147483648"},
+  };
+  for (const auto& [n, text] : cases) {
+    SCOPED_TRACE(n);
+    const DecimalInteger v(n);
+    EXPECT_EQ(plainText(v), text);
+    EXPECT_EQ(v, DecimalInteger(text.c_str()));
+    EXPECT_WELL_FORMED(v);
+  }
+  EXPECT_EQ(DecimalInteger(0).isNonNegative(), 1);
+  EXPECT_EQ(DecimalInteger().isNonNegative(), 1);
+}
+
+TEST(SentinelTest, PredicatesAndChains) {
+  const DecimalInteger undefined = DecimalInteger::undefined();
+  const DecimalInteger negativeUndefined((minus(kNines80)).c_str());
+  const DecimalInteger outOfRange = DecimalInteger::outOfRange();
+  const DecimalInteger negativeOutOfRange((minus(kOutOfRange80)).c_str());
+  EXPECT_TRUE(undefined.isUndefined());
+  EXPECT_TRUE(negativeUndefined.isUndefined());
+  EXPECT_FALSE(undefined.isOutOfRange());
+  EXPECT_TRUE(outOfRange.isOutOfRange());
+  EXPECT_FALSE(negativeOutOfRange.isOutOfRange());
+  EXPECT_FALSE(outOfRange.isUndefined());
+  EXPECT_EQ(undefined.getDigitSum(), 720);
+  EXPECT_EQ(outOfRange.getResidue(), 8);
+  EXPECT_FALSE(DecimalInteger(std::string(79, '9').c_str()).isUndefined());
+}
+
+TEST(CopyAssignmentTest, CopiesDigitsAndRecomputesChain) {
+  DecimalInteger target("-123");
+  const DecimalInteger source("9866");
+  target = source;
+  EXPECT_EQ(target, source);
+  EXPECT_EQ(target.getDigitSum2(), 11);
+  EXPECT_EQ(target.getResidue(), 2);
+  EXPECT_EQ(target.countSignificantDigits(), 4);
+  target = target;
+  EXPECT_EQ(target, source);
+  EXPECT_WELL_FORMED(target);
+}
+
+// Each row orders a before b; the table is checked with all six operators,
+// both ways round.
+struct OrderCase {
+  std::string a, b;
+  int order;  // -1: a < b, 0: a == b
+};
+
+TEST(ComparisonTest, SixOperatorsAgreeWithTheOrder) {
+  const std::vector<OrderCase> cases = {
+      {"-5", "3", -1},    {"-7", "-2", -1},   {"9", "12", -1},
+      {"5", "5", 0},      {"-5", "-5", 0},    {"-0", "0", -1},
+      {"-0", "-0", 0},    {"-0", "1", -1},    {"-1", "-0", -1},
+      {"0", "+0", 0},     {std::string(79, '9'), kNines80, -1},
+      {kOutOfRange80, kNines80, -1},          {minus(kNines80), kNines80, -1},
+      {minus(kNines80), minus(kNines80), 0},    {"100", "99", 1},
+  };
+  for (const OrderCase& c : cases) {
+    SCOPED_TRACE(c.a + " vs " + c.b);
+    const DecimalInteger a(c.a.c_str());
+    const DecimalInteger b(c.b.c_str());
+    EXPECT_EQ(a == b, c.order == 0);
+    EXPECT_EQ(a != b, c.order != 0);
+    EXPECT_EQ(a < b, c.order < 0);
+    EXPECT_EQ(a <= b, c.order <= 0);
+    EXPECT_EQ(a > b, c.order > 0);
+    EXPECT_EQ(a >= b, c.order >= 0);
+    EXPECT_EQ(b < a, c.order > 0);
+    EXPECT_EQ(b >= a, c.order <= 0);
+  }
+}
+
+TEST(ComparisonTest, MachineIntegerRightOperand) {
+  const DecimalInteger negativeZero("-0");
+  EXPECT_FALSE(negativeZero == 0);
+  EXPECT_TRUE(negativeZero != 0);
+  EXPECT_TRUE(negativeZero < 0);
+  EXPECT_FALSE(negativeZero >= 0);
+  EXPECT_TRUE(DecimalInteger("0") == 0);
+  EXPECT_TRUE(DecimalInteger("-5") < 3);
+  EXPECT_TRUE(DecimalInteger("3") > -5);
+  EXPECT_TRUE(DecimalInteger("-2") >= -7);
+  EXPECT_TRUE(DecimalInteger("12") > 9);
+  EXPECT_TRUE(DecimalInteger("-2147483648") == INT32_MIN);
+  EXPECT_TRUE(DecimalInteger::undefined() > INT32_MAX);
+}
+
+}  // namespace
+}  // namespace nines

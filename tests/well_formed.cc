@@ -1,0 +1,67 @@
+#include "tests/well_formed.h"
+
+#include <vector>
+
+namespace nines::testing {
+
+::testing::AssertionResult isWellFormed(const DecimalInteger& v) {
+  int sum = 0;
+  int significant = 0;
+  for (int i = 0; i < DecimalInteger::kDigitCount; ++i) {
+    const int d = v.digitAt(i);
+    if (d < 0 || d > 9) return ::testing::AssertionFailure() << "digit " << i << " is " << d;
+    sum += d;
+    if (d != 0 && significant == 0) significant = DecimalInteger::kDigitCount - i;
+  }
+  if (v.isNonNegative() != 0 && v.isNonNegative() != 1) {
+    return ::testing::AssertionFailure() << "sign flag " << v.isNonNegative();
+  }
+  if (v.countSignificantDigits() != significant) {
+    return ::testing::AssertionFailure() << "significant digits " << v.countSignificantDigits()
+                                         << ", expected " << significant;
+  }
+
+  // The chain by hand: keep summing the decimal digits until one is left.
+  std::vector<int> members = {sum};
+  while (members.back() > 9) {
+    int next = 0;
+    for (int n = members.back(); n > 0; n /= 10) next += n % 10;
+    members.push_back(next);
+  }
+  const int sign = v.isNonNegative() ? 1 : -1;
+  const int expected[] = {
+      sign * members[0],
+      members.size() > 1 ? sign * members[1] : 0,
+      members.size() > 2 ? sign * members[2] : 0,
+      members.size() > 3 ? sign * members[3] : 0,
+      sign * members.back(),
+  };
+  const int actual[] = {v.getDigitSum(), v.getDigitSum2(), v.getDigitSum3(), v.getDigitSum4(),
+                        v.getSingleDigit()};
+  const char* names[] = {"digitSum", "digitSum2", "digitSum3", "digitSum4", "singleDigit"};
+  for (int i = 0; i < 5; ++i) {
+    if (actual[i] != expected[i]) {
+      return ::testing::AssertionFailure() << names[i] << " is " << actual[i] << ", expected "
+                                           << expected[i] << " for " << plainText(v);
+    }
+  }
+  const int residue = ((sign * sum) % 9 + 9) % 9;
+  const bool outOfRangeZero = v.isOutOfRange() && v.getResidue() == 0;
+  if (v.getResidue() != residue && !outOfRangeZero) {
+    return ::testing::AssertionFailure() << "residue " << v.getResidue() << ", expected "
+                                         << residue << " for " << plainText(v);
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::string plainText(const DecimalInteger& v) {
+  std::string text = v.isNonNegative() ? "" : "-";
+  const int length = v.countSignificantDigits();
+  if (length == 0) return text + "0";
+  for (int i = DecimalInteger::kDigitCount - length; i < DecimalInteger::kDigitCount; ++i) {
+    text += static_cast<char>('0' + v.digitAt(i));
+  }
+  return text;
+}
+
+}  // namespace nines::testing
