@@ -1,0 +1,29 @@
+// Bounded reads from the console, whatever arrives.
+#ifndef NINES_SESSION_CONSOLE_INPUT_H_
+#define NINES_SESSION_CONSOLE_INPUT_H_
+
+#include <cstddef>
+#include <istream>
+#include <span>
+
+namespace nines::session {
+
+// Skips blanks and line ends (the classic C locale's white space) and takes
+// one character. At end of input it just returns.
+void readPause(std::istream& in);
+
+// The outcome of readWord.
+struct WordRead {
+  bool found;          // false at end of input or on a failed stream
+  std::size_t length;  // the whole word's length, kept or not
+};
+
+// Skips blanks and line ends and reads one word up to the next blank or line
+// end. Its first buffer.size() - 1 bytes are stored with a terminator; the
+// rest of the word is consumed and dropped. Any byte, NUL included, can be
+// part of a word.
+WordRead readWord(std::istream& in, std::span<char> buffer);
+
+}  // namespace nines::session
+
+#endif  // NINES_SESSION_CONSOLE_INPUT_H_

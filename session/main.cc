@@ -1,0 +1,36 @@
+// The program entry: wires the real console, clock and file into the session.
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "session/answers_file.h"
+#include "session/session.h"
+
+namespace {
+
+class SystemClock final : public nines::session::Clock {
+ public:
+  std::time_t now() const override { return std::time(nullptr); }
+  std::tm localTime(std::time_t seconds) const override {
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return local;
+  }
+};
+
+}  // namespace
+
+int main() {
+  const SystemClock clock;
+  return nines::session::runSession({
+      .in = std::cin,
+      .out = std::cout,
+      .err = std::cerr,
+      .clock = clock,
+      .compiled = {__TIME__, __DATE__},
+      .openAnswers = [] {
+        return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
+      },
+  });
+}

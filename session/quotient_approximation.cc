@@ -1,0 +1,141 @@
+#include "session/quotient_approximation.h"
+
+#include <string_view>
+
+namespace nines::session {
+namespace {
+
+constexpr int kDigitCount = DecimalInteger::kDigitCount;
+constexpr std::int32_t kLargestNineDigits = 999999999;
+constexpr std::string_view kNote = "... to nine decimal places";
+
+// The digits of `value` from index `first` to index `last`, read as a
+// number; indices before the value's own leading digit count as 0.
+std::int32_t readDigits(const DecimalInteger& value, int first, int last) {
+  std::int32_t number = 0;
+  for (int i = first; i <= last; ++i) number = number * 10 + value.digitAt(i);
+  return number;
+}
+
+// The texts that differ between the console and the file.
+struct Layout {
+  std::string_view inexactHeading;
+  std::string_view exactHeading;
+  std::string_view negativeJoiner;
+  std::string_view betweenForms;
+  std::string_view afterDigits;
+  std::string_view noteBefore;
+  std::string_view noteAfter;
+};
+
+constexpr Layout kConsole = {
+    "\nCombined with the remainder the quotient is approximately:\n\n\t",
+    "\nCombined with the remainder the quotient is:\n\n\t",
+    "  -  ",
+    "\n\t  or\n\t",
+    "\n",
+    "\n\t\t\t",
+    "",
+};
+
+constexpr Layout kFile = {
+    "\n\nCombined with the remainder the quotient is approximately:\n\n\t",
+    "\n\nCombined with the remainder the quotient is:\n\n\t",
+    " - ",
+    "\n\n\t  or\n\n\t",
+    "\n\n",
+    "\t\t\t",
+    "\n\n",
+};
+
+bool isInexact(const QuotientApproximation& a) { return a.nineDigits % 100 != 0; }
+
+// The leading zeros that put the nine places in position.
+std::string_view leadingZeros(std::int32_t nineDigits) {
+  if (nineDigits == 0) return "";
+  std::int32_t bound = 10;
+  std::string_view zeros = "00000000";
+  while (nineDigits >= bound && !zeros.empty()) {
+    bound *= 10;
+    zeros.remove_suffix(1);
+  }
+  return zeros;
+}
+
+std::int32_t withoutTrailingZeros(std::int32_t nineDigits) {
+  for (std::int32_t divisor = 100000000; divisor >= 10; divisor /= 10) {
+    if (nineDigits % divisor == 0) nineDigits /= divisor;
+  }
+  return nineDigits;
+}
+
+// Heading, quotient, joiner, fraction, then the decimal and its note.
+void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
+                          const QuotientApproximation& a, const Layout& layout) {
+  const DecimalInteger& q = answers.quotient;
+  out << (isInexact(a) ? layout.inexactHeading : layout.exactHeading) << q;
+  out << (q < 0 ? layout.negativeJoiner : "  +  ");
+  out << a.remainderApprox << (a.divisorApprox <= 99999 ? "/" : " / ") << a.divisorApprox;
+
+  out << layout.betweenForms;
+  // The integral part is the quotient unless its magnitude is zero; a zero
+  // with flag 0 still shows its sign.
+  if (q != 0 && DecimalInteger("0") - q != 0) {
+    out << q;
+  } else if (q < 0) {
+    out << "- ";
+  }
+  out << "." << leadingZeros(a.nineDigits) << withoutTrailingZeros(a.nineDigits)
+      << layout.afterDigits;
+  if (isInexact(a)) out << layout.noteBefore << kNote << layout.noteAfter;
+}
+
+}  // namespace
+
+QuotientApproximation approximateQuotient(const PairAnswers& answers) {
+  QuotientApproximation a{divisorIsZero(answers), 0, 0, 0.0, 0};
+  if (a.zeroDivisor) return a;
+
+  const int e = answers.second.countSignificantDigits();
+  if (e <= 9) {
+    // |remainder| < |divisor| < 10^9: both are read whole.
+    a.divisorApprox = readDigits(answers.second, kDigitCount - e, kDigitCount - 1);
+    a.remainderApprox = readDigits(answers.remainder, kDigitCount - e, kDigitCount - 1);
+  } else {
+    // Both truncated to the window of the divisor's leading nine digits.
+    a.divisorApprox = readDigits(answers.second, kDigitCount - e, kDigitCount + 8 - e);
+    a.remainderApprox = readDigits(answers.remainder, kDigitCount - e, kDigitCount + 8 - e);
+  }
+  a.quotientRatio = static_cast<double>(a.remainderApprox) / a.divisorApprox;
+  const double scaled = a.quotientRatio * 1000000000.0;
+  // Equal truncated numbers give the ratio 1, whose nine places would read
+  // 1000000000; the true ratio is below 1, so the places stop at all nines.
+  a.nineDigits = scaled > kLargestNineDigits ? kLargestNineDigits
+                                             : static_cast<std::int32_t>(scaled);
+  return a;
+}
+
+void printApproximation(std::ostream& out, const PairAnswers& answers,
+                        const QuotientApproximation& approximation, std::time_t seconds) {
+  if (approximation.zeroDivisor) {
+    out << kConsole.exactHeading;
+    if (seconds % 4 == 0) {
+      out << "the gods are angry...";
+    } else {
+      out << answers.quotient;
+    }
+    return;
+  }
+  writeMixedAndDecimal(out, answers, approximation, kConsole);
+}
+
+void writeApproximation(std::ostream& out, const PairAnswers& answers,
+                        const QuotientApproximation& approximation) {
+  if (approximation.zeroDivisor) {
+    out << "\n\nCombined with the remainder the quotient is undefined\n\n";
+    return;
+  }
+  writeMixedAndDecimal(out, answers, approximation, kFile);
+}
+
+}  // namespace nines::session

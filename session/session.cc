@@ -1,0 +1,159 @@
+#include "session/session.h"
+
+#include <array>
+#include <span>
+
+#include "arith/decimal_integer.h"
+#include "session/answers_file.h"
+#include "session/console_input.h"
+#include "session/console_report.h"
+#include "session/opening_pages.h"
+#include "session/pair_answers.h"
+#include "session/quotient_approximation.h"
+#include "session/rules.h"
+
+namespace nines::session {
+namespace {
+
+// 31 characters of name and 39 of operand text, each with its terminator.
+using NameBuffer = std::array<char, 32>;
+using OperandBuffer = std::array<char, 40>;
+
+constexpr char kExit = 'x';
+constexpr std::string_view kIndent = "        ";
+constexpr std::string_view kGuide =
+    "    -->|                                       | <------  (38 spaces + 1)";
+constexpr std::string_view kShortGuide = "    -->|                                       |<---";
+constexpr std::string_view kExitHint = "   ( or enter \"x\", and enter \"x\" again, to exit )";
+
+void promptFirstOperand(std::ostream& out, bool firstPass) {
+  out << (firstPass ? "\n" : "\n\n") << kRule25 << std::endl;
+  out << kRule25 << std::endl << std::endl;
+  if (firstPass) {
+    out << " Enter a string of 38 or fewer digits preceded by a - sign if desired" << std::endl;
+    out << " or optionally by a + sign.  Omit commas." << std::endl;
+  } else {
+    out << " Do another?  Enter a +/- string of 38 or fewer digits.  No commas.\n";
+  }
+  out << kExitHint << std::endl << std::endl;
+  out << kGuide << std::endl << kIndent;
+}
+
+void promptSecondOperand(std::ostream& out, bool firstPass) {
+  if (firstPass) {
+    out << "\n Enter a second +/- string of 38 or fewer digits:\n";
+    out << "  ( or \"x\" to exit )" << std::endl << std::endl;
+  } else {
+    out << "\n Enter a second +/- string of 38 or fewer digits\n";
+    out << "   ( or \"x\" to exit )" << std::endl << std::endl;
+  }
+  out << kShortGuide << std::endl << kIndent;
+}
+
+// Reads one operand text. A word too long for the buffer would be a
+// different number if cut, so it is refused and asked for again, unless it
+// starts with "x" and so ends the loop anyway. End of input reads as "x".
+void readOperand(std::istream& in, std::ostream& out, OperandBuffer& text,
+                 std::string_view guide) {
+  for (;;) {
+    const WordRead word = readWord(in, text);
+    if (!word.found) {
+      text = {kExit};
+      return;
+    }
+    if (word.length < text.size() || text[0] == kExit) return;
+    out << "\n That entry is too long: enter 38 or fewer digits, with a sign if desired."
+        << std::endl << std::endl;
+    out << guide << std::endl << kIndent;
+  }
+}
+
+void printClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
+                        CompileStamp compiled) {
+  out << "\n" << kRule25 << std::endl << std::endl;
+  out << "To print the answers you calculated open the file \"answers.txt\"." << std::endl;
+  out << "It is in the same directory as this program." << std::endl << std::endl;
+  out << kRule25 << std::endl << std::endl;
+
+  switch (now % 3) {
+    case 0: out << "Support the striking nurses!"; break;
+    case 1: out << "Bring the troops home!"; break;
+    default: out << "Vote Green!"; break;
+  }
+  out << std::endl << std::endl;
+
+  out << "\t\t\t\tMarrowby" << std::endl;
+  out << "\t\t\t\tnines@example.org" << std::endl;
+  out << "\t\t\t\tFenwold" << std::endl;
+  out << "\t\t\t\tHarrowmere" << std::endl;
+  out << "\t\t\t\tCompile time\t" << compiled.time << " " << compiled.date << std::endl;
+
+  std::array<char, 32> clock;
+  std::array<char, 32> date;
+  const std::size_t clockSize = std::strftime(clock.data(), clock.size(), "%H:%M:%S", &local);
+  const std::size_t dateSize = std::strftime(date.data(), date.size(), "%b %d %Y\n", &local);
+  out << "\t\t\t\tRun time\t" << std::string_view(clock.data(), clockSize) << " "
+      << std::string_view(date.data(), dateSize) << std::endl;
+}
+
+}  // namespace
+
+int runSession(const SessionWorld& world) {
+  std::istream& in = world.in;
+  std::ostream& out = world.out;
+  NameBuffer name{};
+  OperandBuffer first{};
+  OperandBuffer second{};
+
+  showOpeningPages(out, [&in] { readPause(in); });
+  out << "\tEnter your name...\n\n\t\t";
+  readWord(in, name);
+
+  promptFirstOperand(out, /*firstPass=*/true);
+  readOperand(in, out, first, kGuide);
+  promptSecondOperand(out, /*firstPass=*/true);
+  readOperand(in, out, second, kShortGuide);
+
+  const std::unique_ptr<std::ostream> file = world.openAnswers();
+  if (!file || !*file) {
+    world.err << "File could not be opened" << std::endl;
+    return 1;
+  }
+  writeHeading(*file, name.data());
+
+  // A write failure (a full disk, say) is reported once; the dialogue goes
+  // on, and the run ends with status 1.
+  bool writeFailed = false;
+  const auto checkFile = [&] {
+    if (!writeFailed && !file->flush()) {
+      writeFailed = true;
+      world.err << "File could not be written" << std::endl;
+    }
+  };
+
+  while (first[0] != kExit && second[0] != kExit) {
+    const PairAnswers answers =
+        computeAnswers(DecimalInteger(first.data()), DecimalInteger(second.data()));
+    const QuotientApproximation approximation = approximateQuotient(answers);
+    printConsoleReport(out, answers);
+    printApproximation(out, answers, approximation, world.clock.now());
+    writePairBlock(*file, answers, approximation);
+    checkFile();
+
+    first.fill('\0');
+    second.fill('\0');
+    promptFirstOperand(out, /*firstPass=*/false);
+    readOperand(in, out, first, kGuide);
+    promptSecondOperand(out, /*firstPass=*/false);
+    readOperand(in, out, second, kShortGuide);
+  }
+
+  const std::time_t now = world.clock.now();
+  const std::tm local = world.clock.localTime(now);
+  writeClosingLines(*file, name.data(), local);
+  checkFile();
+  printClosingScreen(out, now, local, world.compiled);
+  return writeFailed ? 1 : 0;
+}
+
+}  // namespace nines::session

@@ -1,0 +1,49 @@
+// The whole dialogue of one run, with its world passed in.
+#ifndef NINES_SESSION_SESSION_H_
+#define NINES_SESSION_SESSION_H_
+
+#include <ctime>
+#include <functional>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+namespace nines::session {
+
+// Calendar time: seconds since the epoch and their local broken-down form.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::time_t now() const = 0;
+  virtual std::tm localTime(std::time_t seconds) const = 0;
+};
+
+// When the program was built, as the compiler spells it: "hh:mm:ss" and
+// "Mmm dd yyyy" with the day padded by a blank.
+struct CompileStamp {
+  std::string_view time;
+  std::string_view date;
+};
+
+// Opens the answers file for output, replacing it; a null or failed stream
+// means it could not be opened.
+using AnswersOpener = std::function<std::unique_ptr<std::ostream>()>;
+
+struct SessionWorld {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  const Clock& clock;
+  CompileStamp compiled;
+  AnswersOpener openAnswers;
+};
+
+// Runs the dialogue from the opening banner to the closing screen. Returns
+// the exit status: 0, or 1 when the answers file could not be opened or
+// written.
+int runSession(const SessionWorld& world);
+
+}  // namespace nines::session
+
+#endif  // NINES_SESSION_SESSION_H_
