@@ -1,0 +1,77 @@
+#include "session/console_input.h"
+
+#include <array>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gtest/gtest.h"
+
+namespace nines::session {
+namespace {
+
+struct WordCase {
+  std::string input;
+  std::vector<std::string> words;  // what successive reads keep, 7 bytes at most
+  std::vector<std::size_t> lengths;
+};
+
+// Each input is read word by word into an 8-byte buffer until a read finds
+// nothing.
+TEST(ReadWordTest, KeepsAtMostTheBufferAndDropsTheRest) {
+  const std::vector<WordCase> cases = {
+      {"", {}, {}},
+      {" \t\r\n\v\f", {}, {}},
+      {"12 -34\r\n+5", {"12", "-34", "+5"}, {2, 3, 2}},
+      {"abcdefghij next", {"abcdefg", "next"}, {10, 4}},
+      {std::string("1\0" "2 x", 5), {std::string("1\0" "2", 3), "x"}, {3, 1}},
+      {"\xff\x80 \x01", {"\xff\x80", "\x01"}, {2, 1}},
+      {std::string(10'000'000, '7'), {"7777777"}, {10'000'000}},
+  };
+  for (const WordCase& c : cases) {
+    SCOPED_TRACE(c.input.substr(0, 20));
+    std::istringstream in(c.input);
+    std::array<char, 8> buffer{};
+    std::vector<std::string> words;
+    std::vector<std::size_t> lengths;
+    for (WordRead read = readWord(in, buffer); read.found; read = readWord(in, buffer)) {
+      words.emplace_back(buffer.data(), std::min(read.length, buffer.size() - 1));
+      lengths.push_back(read.length);
+      EXPECT_EQ(buffer[std::min(read.length, buffer.size() - 1)], '\0');
+    }
+    EXPECT_EQ(words, c.words);
+    EXPECT_EQ(lengths, c.lengths);
+  }
+}
+
+TEST(ReadPauseTest, TakesOneCharacterAndLeavesTheRest) {
+  std::istringstream in("  ab\n cd");
+  std::array<char, 8> buffer{};
+  readPause(in);
+  readPause(in);
+  ASSERT_TRUE(readWord(in, buffer).found);
+  EXPECT_STREQ(buffer.data(), "cd");
+  readPause(in);  // at end of input it just returns
+  EXPECT_FALSE(readWord(in, buffer).found);
+  EXPECT_STREQ(buffer.data(), "");
+}
+
+// The prompt before a read must be on screen: the read flushes a tied stream.
+TEST(ReadWordTest, FlushesTheTiedOutputFirst) {
+  struct SyncCounter : std::stringbuf {
+    int syncs = 0;
+    int sync() override {
+      ++syncs;
+      return 0;
+    }
+  } sink;
+  std::ostream out(&sink);
+  std::istringstream in("word");
+  in.tie(&out);
+  std::array<char, 8> buffer{};
+  readWord(in, buffer);
+  EXPECT_EQ(sink.syncs, 1);
+}
+
+}  // namespace
+}  // namespace nines::session
