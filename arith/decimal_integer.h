@@ -157,7 +157,8 @@ struct DecimalInteger::Division {
 
 // Writes " undefined", " out of range" and a line end, or the value: a blank
 // and the digits when non-negative ("0 " for zero), "-" and the digits when
-// negative ("0" for a zero whose flag is 0).
+// negative ("0" for a zero whose flag is 0). Every significant digit is
+// written, an 80th included.
 std::ostream& operator<<(std::ostream& out, const DecimalInteger& value);
 
 // The record is plain data: copied bitwise, destroyed trivially, no heap.
