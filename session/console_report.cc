@@ -45,6 +45,15 @@ void printProductCheck(std::ostream& out, int ra, int rb) {
   }
 }
 
+// The heading, the answer and its chain, then its check line and a full stop.
+void printAnswerWithCheck(std::ostream& out, std::string_view heading, const DecimalInteger& value,
+                          void (*printCheck)(std::ostream&, int, int), int ra, int rb) {
+  out << heading << std::endl;
+  printWithChain(out, value);
+  printCheck(out, ra, rb);
+  out << "." << std::endl;
+}
+
 // dividend = ( divisor * quotient ) + remainder, on the residues.
 void printDivisionCheck(std::ostream& out, const PairAnswers& answers) {
   const int rb = answers.second.getResidue();
@@ -77,20 +86,10 @@ void printConsoleReport(std::ostream& out, const PairAnswers& answers) {
   out << "\n\nThe second operand is:" << std::endl;
   printWithChain(out, answers.second);
 
-  out << "\n\nTheir sum is:" << std::endl;
-  printWithChain(out, answers.sum);
-  printSumCheck(out, ra, rb);
-  out << "." << std::endl;
-
-  out << "\nTheir difference is:" << std::endl;
-  printWithChain(out, answers.difference);
-  printDifferenceCheck(out, ra, rb);
-  out << "." << std::endl;
-
-  out << "\nTheir product is:" << std::endl;
-  printWithChain(out, answers.product);
-  printProductCheck(out, ra, rb);
-  out << "." << std::endl;
+  printAnswerWithCheck(out, "\n\nTheir sum is:", answers.sum, printSumCheck, ra, rb);
+  printAnswerWithCheck(out, "\nTheir difference is:", answers.difference, printDifferenceCheck,
+                       ra, rb);
+  printAnswerWithCheck(out, "\nTheir product is:", answers.product, printProductCheck, ra, rb);
 
   out << "\nThe integer part of the quotient is:" << std::endl;
   printWithChain(out, answers.quotient);
