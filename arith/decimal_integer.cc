@@ -86,8 +86,11 @@ DecimalInteger& DecimalInteger::operator=(const DecimalInteger& other) {
 
 void DecimalInteger::applyChainRule() {
   significantDigits = static_cast<std::int16_t>(magnitude::significantLength(digits));
+  // The digits before the significant ones are zeros and add nothing.
   int sum = 0;
-  for (std::int16_t d : digits) sum += d;
+  for (int i = kDigitCount - significantDigits; i < kDigitCount; ++i) {
+    sum += digits[static_cast<std::size_t>(i)];
+  }
 
   // At most 720, so four places suffice for the first sum, and the fourth
   // member is always a single digit.
@@ -110,9 +113,7 @@ void DecimalInteger::zeroResidueIfOutOfRange() {
   if (isOutOfRange()) residue = 0;
 }
 
-int DecimalInteger::countSignificantDigits() const {
-  return magnitude::significantLength(digits);
-}
+int DecimalInteger::countSignificantDigits() const { return significantDigits; }
 
 DecimalInteger DecimalInteger::undefined() { return DecimalInteger(kUndefinedText); }
 

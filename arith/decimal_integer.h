@@ -16,6 +16,7 @@ namespace nines {
 //
 // Invariants, after construction and after every operation:
 //  - every digit is 0..9; index 0 is the most significant, index 79 the units;
+//  - `significantDigits` is the number of digits after the leading zeros;
 //  - `nonNegative` is 1 for zero or positive, 0 for negative; a zero may carry
 //    0, and the operations say which zero they return;
 //  - `digitSum` is the sum of the 80 digits, and `digitSum2`..`singleDigit`

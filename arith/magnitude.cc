@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace nines::magnitude {
 namespace {
@@ -53,7 +54,16 @@ void wideSubtract(WideDigits& a, const WideDigits& b) {
 }  // namespace
 
 int significantLength(const Digits& digits) {
-  for (int i = 0; i < kDigitCount; ++i) {
+  // Leading zeros are passed four digits at a time: a 64-bit word is zero
+  // exactly when its four digits are.
+  static_assert(kDigitCount % 4 == 0 && sizeof(std::uint64_t) == 4 * sizeof(digits[0]));
+  int i = 0;
+  for (; i < kDigitCount; i += 4) {
+    std::uint64_t word;
+    std::memcpy(&word, &digits[static_cast<std::size_t>(i)], sizeof word);
+    if (word != 0) break;
+  }
+  for (; i < kDigitCount; ++i) {
     if (at(digits, i) != 0) return kDigitCount - i;
   }
   return 0;

@@ -90,6 +90,26 @@ TEST(TextConstructorTest, PlacesDigitsRightAligned) {
   EXPECT_EQ(DecimalInteger("+42"), DecimalInteger("42"));
 }
 
+// The leading digit at every place, alone or followed by nines, and results
+// whose length differs from their operands': the count of significant digits
+// and the chain must follow from the digits wherever the first nonzero one is.
+TEST(TextConstructorTest, SignificantDigitsAtEveryPlace) {
+  for (int length = 1; length <= DecimalInteger::kDigitCount; ++length) {
+    SCOPED_TRACE("length " + std::to_string(length));
+    const std::string tail(static_cast<std::size_t>(length - 1), '9');
+    const std::string zeros(static_cast<std::size_t>(length - 1), '0');
+    for (const std::string& text : {"1" + zeros, "7" + tail, minus("1" + tail)}) {
+      const DecimalInteger v(text.c_str());
+      EXPECT_EQ(v.countSignificantDigits(), length) << text;
+      EXPECT_EQ(plainText(v), text);
+      EXPECT_WELL_FORMED(v);
+    }
+    const DecimalInteger shorter = DecimalInteger(("1" + zeros).c_str()) - 1;
+    EXPECT_EQ(shorter.countSignificantDigits(), length - 1);
+    EXPECT_WELL_FORMED(shorter);
+  }
+}
+
 struct LongTextCase {
   std::string text;
   std::string value;
