@@ -79,9 +79,7 @@ DecimalInteger::Division DecimalInteger::divide(const DecimalInteger& divisor) c
     if (divisorIsOne) {
       quotient = digits;  // |a| / 1; the remainder stays zero
     } else if (a.length <= magnitude::kSearchDigits) {
-      Digits product{};
-      magnitude::greedyQuotient(a, b, quotient, product);
-      magnitude::subtract(a, {product, magnitude::significantLength(product)}, remainder);
+      magnitude::greedyQuotient(a, b, quotient, remainder);
     } else {
       magnitude::longDivide(a, b, quotient, remainder);
     }

@@ -13,27 +13,44 @@ __extension__ typedef unsigned __int128 u128;
 
 constexpr int kSteps = 39;  // 10^38 down to 10^0
 
+constexpr u64 kTenToThe19 = 10000000000000000000ULL;
+
+// Writes the digits of x < 10^38 with its units at index `units`: the low 19
+// digits always (zeros included), then the rest until it runs out. One
+// 128-bit division splits x; each half is written with 64-bit arithmetic.
+void writeDigits(u128 x, int units, Digits& out) {
+  const u128 upper = x / kTenToThe19;
+  u64 low = static_cast<u64>(x - upper * kTenToThe19);
+  u64 high = static_cast<u64>(upper);
+  int i = units;
+  for (; i > units - 19; --i) {
+    out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(low % 10);
+    low /= 10;
+  }
+  for (; high != 0; --i) {
+    out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(high % 10);
+    high /= 10;
+  }
+}
+
 // Every number of the search is below 2 * 10^39: a, Q * b <= a, and a trial
 // sum Q * b + P * b whose P * b has no more digits than a. Below 10^38 that
-// fits unsigned 128 bits; a 39-digit dividend needs Wide, three 64-bit words.
+// fits unsigned 128 bits; a 39-digit dividend needs Wide, which adds a third
+// 64-bit word (below 8, as 2 * 10^39 < 2^131).
 struct Wide {
-  u64 word[3];  // least significant first
+  u128 low;
+  u64 high;
 
   friend Wide operator+(const Wide& x, const Wide& y) {
-    Wide z;
-    u128 carry = 0;
-    for (int i = 0; i < 3; ++i) {
-      carry += static_cast<u128>(x.word[i]) + y.word[i];
-      z.word[i] = static_cast<u64>(carry);
-      carry >>= 64;
-    }
-    return z;
+    const u128 low = x.low + y.low;
+    return {low, x.high + y.high + (low < x.low ? 1 : 0)};
+  }
+  // Requires x >= y.
+  friend Wide operator-(const Wide& x, const Wide& y) {
+    return {x.low - y.low, x.high - y.high - (x.low < y.low ? 1 : 0)};
   }
   friend bool operator<=(const Wide& x, const Wide& y) {
-    for (int i = 2; i >= 0; --i) {
-      if (x.word[i] != y.word[i]) return x.word[i] < y.word[i];
-    }
-    return true;
+    return x.high != y.high ? x.high < y.high : x.low <= y.low;
   }
 };
 
@@ -45,54 +62,29 @@ template <>
 struct Ops<u128> {
   static u128 fromSmall(u128 n) { return n; }
   static u128 timesTenPlus(u128 x, unsigned digit) { return x * 10 + digit; }
-  // Splits into two halves below 10^19 and writes each with 64-bit divisions.
-  static void toDigits(u128 x, Digits& out) {
-    constexpr u64 kHalf = 10000000000000000000ULL;  // 10^19
-    u64 low = static_cast<u64>(x % kHalf);
-    u64 high = static_cast<u64>(x / kHalf);
-    for (int i = kDigitCount - 1; i >= kDigitCount - 19; --i) {
-      out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(low % 10);
-      low /= 10;
-    }
-    for (int i = kDigitCount - 20; high != 0; --i) {
-      out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(high % 10);
-      high /= 10;
-    }
-  }
+  static void toDigits(u128 x, Digits& out) { writeDigits(x, kDigitCount - 1, out); }
 };
 
 template <>
 struct Ops<Wide> {
-  static Wide fromSmall(u128 n) {
-    return Wide{{static_cast<u64>(n), static_cast<u64>(n >> 64), 0}};
-  }
+  static Wide fromSmall(u128 n) { return {n, 0}; }
+  // Ten times each 64-bit half, the carries passed up.
   static Wide timesTenPlus(const Wide& x, unsigned digit) {
-    Wide z;
-    u128 carry = digit;
-    for (int i = 0; i < 3; ++i) {
-      carry += static_cast<u128>(x.word[i]) * 10;
-      z.word[i] = static_cast<u64>(carry);
-      carry >>= 64;
-    }
-    return z;
+    const u128 bottom = static_cast<u128>(static_cast<u64>(x.low)) * 10 + digit;
+    const u128 middle = static_cast<u128>(static_cast<u64>(x.low >> 64)) * 10 + (bottom >> 64);
+    return {(middle << 64) | static_cast<u64>(bottom),
+            x.high * 10 + static_cast<u64>(middle >> 64)};
   }
-  // Peels off decimal digits by dividing the three words by 10^18 at a time.
-  static void toDigits(Wide x, Digits& out) {
-    constexpr u64 kChunk = 1000000000000000000ULL;  // 10^18
-    int index = kDigitCount - 1;
-    while (x.word[0] != 0 || x.word[1] != 0 || x.word[2] != 0) {
-      u128 rest = 0;
-      for (int i = 2; i >= 0; --i) {
-        const u128 current = (rest << 64) | x.word[i];
-        x.word[i] = static_cast<u64>(current / kChunk);
-        rest = current % kChunk;
-      }
-      u64 chunk = static_cast<u64>(rest);
-      for (int j = 0; j < 18 && index >= 0; ++j, --index) {
-        out[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(chunk % 10);
-        chunk /= 10;
-      }
-    }
+  // x = upper * 10^19 + lowest by long division of its three words by 10^19;
+  // upper < 2 * 10^20 then fits writeDigits.
+  static void toDigits(const Wide& x, Digits& out) {
+    const u128 top = (static_cast<u128>(x.high) << 64) | static_cast<u64>(x.low >> 64);
+    const u128 upperHigh = top / kTenToThe19;
+    const u128 middle = ((top - upperHigh * kTenToThe19) << 64) | static_cast<u64>(x.low);
+    const u128 upperLow = middle / kTenToThe19;
+    writeDigits(middle - upperLow * kTenToThe19, kDigitCount - 1, out);
+    const u128 upper = (upperHigh << 64) + upperLow;
+    if (upper != 0) writeDigits(upper, kDigitCount - 20, out);
   }
 };
 
@@ -117,7 +109,7 @@ constexpr auto kPowersOfTen = [] {
 // Q * b is carried along from the last successful trial and P * b comes from
 // a table, so a trial costs one addition and one comparison and is exact.
 template <class Number>
-void search(View a, View b, Digits& quotient, Digits& product) {
+void search(View a, View b, Digits& quotient, Digits& remainder) {
   const Number dividend = fromDigits<Number>(a);
   const Number divisor = fromDigits<Number>(b);
 
@@ -147,18 +139,18 @@ void search(View a, View b, Digits& quotient, Digits& product) {
   }
 
   Ops<Number>::toDigits(q, quotient);
-  Ops<Number>::toDigits(qb, product);
+  Ops<Number>::toDigits(dividend - qb, remainder);
 }
 
 }  // namespace
 
-void greedyQuotient(View a, View b, Digits& quotient, Digits& product) {
+void greedyQuotient(View a, View b, Digits& quotient, Digits& remainder) {
   assert(b.length >= 1 && a.length <= kSearchDigits && b.length <= a.length &&
          "greedyQuotient needs 2|b| <= |a| < 10^39");
   if (a.length <= 38) {
-    search<u128>(a, b, quotient, product);
+    search<u128>(a, b, quotient, remainder);
   } else {
-    search<Wide>(a, b, quotient, product);
+    search<Wide>(a, b, quotient, remainder);
   }
 }
 

@@ -10,12 +10,12 @@ namespace nines::magnitude {
 // longDivide, which gives the same quotient.
 inline constexpr int kSearchDigits = 39;
 
-// quotient := floor(a / b) and product := quotient * b, found by the greedy
-// search: Q starts at 2 and doubles while (Q * 2) * b <= a, then for each step
-// P = 10^38, 10^37, ..., 1 in turn, Q grows by P while (Q + P) * b <= a.
-// Requires |b| >= 2, 2|b| <= |a| and a.length <= kSearchDigits; both outputs
-// start all zero.
-void greedyQuotient(View a, View b, Digits& quotient, Digits& product);
+// quotient := floor(a / b) and remainder := a - quotient * b, found by the
+// greedy search: Q starts at 2 and doubles while (Q * 2) * b <= a, then for
+// each step P = 10^38, 10^37, ..., 1 in turn, Q grows by P while
+// (Q + P) * b <= a. Requires |b| >= 2, 2|b| <= |a| and a.length <=
+// kSearchDigits; both outputs start all zero.
+void greedyQuotient(View a, View b, Digits& quotient, Digits& remainder);
 
 }  // namespace nines::magnitude
 

@@ -199,5 +199,39 @@ TEST(GmpDifferentialTest, DivisionByConstruction) {
   }
 }
 
+// The division search keeps its numbers in 128 bits, or in three 64-bit
+// words for a 39-digit dividend, and writes them out in parts of 19 digits:
+// quotients and remainders just below, at and above each of those limits,
+// by small and long divisors, in every sign combination.
+TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
+  const auto power = [](unsigned long base, unsigned long exponent) {
+    mpz_class result;
+    mpz_ui_pow_ui(result.get_mpz_t(), base, exponent);
+    return result;
+  };
+  const mpz_class limits[] = {power(2, 64),  power(10, 19), power(2, 64) * power(10, 19),
+                              power(2, 127), power(2, 128), power(10, 38)};
+  const mpz_class divisors[] = {2, 3, 7, 9, 10, 99, power(10, 18) + 1, power(2, 64) - 1};
+  int checked = 0;
+  for (const mpz_class& limit : limits) {
+    for (const int offset : {-1, 0, 1}) {
+      for (const mpz_class& divisor : divisors) {
+        for (const mpz_class& remainder : {mpz_class(0), mpz_class(divisor - 1)}) {
+          const mpz_class dividend = (limit + offset) * divisor + remainder;
+          if (digitsOf(dividend).size() > 39) continue;
+          for (const char* signs : {"", "-"}) {
+            checkPair(makeOperand(signs + digitsOf(dividend)), makeOperand(digitsOf(divisor)));
+            checkPair(makeOperand(digitsOf(dividend)), makeOperand(signs + digitsOf(divisor)));
+          }
+          ++checked;
+          if (::testing::Test::HasFailure()) return;
+        }
+      }
+    }
+  }
+  // Only the largest limits times the longest divisors pass 39 digits.
+  EXPECT_GT(checked, 100);
+}
+
 }  // namespace
 }  // namespace nines
