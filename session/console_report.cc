@@ -97,7 +97,10 @@ void printConsoleReport(std::ostream& out, const PairAnswers& answers) {
   printWithChain(out, answers.remainder);
   out << "," << std::endl;
 
+  // The check line ends its own line; one more line end parts it from the
+  // combined quotient that follows.
   printDivisionCheck(out, answers);
+  out << std::endl;
 }
 
 }  // namespace nines::session
