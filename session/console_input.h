@@ -8,6 +8,9 @@
 
 namespace nines::session {
 
+// Neither read throws. A read error marks the stream bad and from then on
+// reads as the end of input.
+
 // Skips blanks and line ends (the classic C locale's white space) and takes
 // one character. At end of input it just returns.
 void readPause(std::istream& in);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "session/answers_file.h"
+#include "session/platform.h"
 #include "session/session.h"
 
 namespace {
@@ -13,19 +14,24 @@ class SystemClock final : public nines::session::Clock {
  public:
   std::time_t now() const override { return std::time(nullptr); }
   std::tm localTime(std::time_t seconds) const override {
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    return local;
+    return nines::platform::localTime(seconds);
   }
 };
 
 }  // namespace
 
 int main() {
+  // A standard stream that was closed at start cannot be used: the session
+  // finds it failed and says so when the run ends.
+  const nines::platform::ClosedStandardStreams closed =
+      nines::platform::holdStandardDescriptors();
   // Only the standard streams are used, so they need not pass every insertion
   // through C stdio; they keep their own buffers, still flushed at every line
   // end that asks for it and, through the tie, before every read.
   std::ios::sync_with_stdio(false);
+  if (closed.in) std::cin.setstate(std::ios::badbit);
+  if (closed.out) std::cout.setstate(std::ios::badbit);
+
   const SystemClock clock;
   return nines::session::runSession({
       .in = std::cin,

@@ -96,6 +96,17 @@ void printClosingScreen(std::ostream& out, std::time_t now, const std::tm& local
       << std::string_view(date.data(), dateSize) << std::endl;
 }
 
+// A read error has ended the dialogue as the end of input would, and a
+// failed console write has lost part of it; each is told once, when the run
+// ends, and makes it fail.
+bool reportConsoleFailures(const SessionWorld& world) {
+  const bool readFailed = world.in.bad();
+  const bool writeFailed = world.out.fail();
+  if (readFailed) world.err << "Input could not be read" << std::endl;
+  if (writeFailed) world.err << "Output could not be written" << std::endl;
+  return readFailed || writeFailed;
+}
+
 }  // namespace
 
 int runSession(const SessionWorld& world) {
@@ -117,16 +128,17 @@ int runSession(const SessionWorld& world) {
   const std::unique_ptr<std::ostream> file = world.openAnswers();
   if (!file || !*file) {
     world.err << "File could not be opened" << std::endl;
+    reportConsoleFailures(world);
     return 1;
   }
   writeHeading(*file, name.data());
 
   // A write failure (a full disk, say) is reported once; the dialogue goes
   // on, and the run ends with status 1.
-  bool writeFailed = false;
+  bool fileFailed = false;
   const auto checkFile = [&] {
-    if (!writeFailed && !file->flush()) {
-      writeFailed = true;
+    if (!fileFailed && !file->flush()) {
+      fileFailed = true;
       world.err << "File could not be written" << std::endl;
     }
   };
@@ -153,7 +165,8 @@ int runSession(const SessionWorld& world) {
   writeClosingLines(*file, name.data(), local);
   checkFile();
   printClosingScreen(out, now, local, world.compiled);
-  return writeFailed ? 1 : 0;
+  const bool consoleFailed = reportConsoleFailures(world);
+  return fileFailed || consoleFailed ? 1 : 0;
 }
 
 }  // namespace nines::session

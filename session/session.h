@@ -39,9 +39,11 @@ struct SessionWorld {
   AnswersOpener openAnswers;
 };
 
-// Runs the dialogue from the opening banner to the closing screen. Returns
-// the exit status: 0, or 1 when the answers file could not be opened or
-// written.
+// Runs the dialogue from the opening banner to the closing screen. A read
+// error of `in` ends the dialogue as the end of input does. Returns the exit
+// status: 0, or 1 when the answers file could not be opened or written, when
+// `in` could not be read or when a write to `out` failed; each failure is
+// told on `err`.
 int runSession(const SessionWorld& world);
 
 }  // namespace nines::session

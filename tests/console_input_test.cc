@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "tests/fake_world.h"
 
 namespace nines::session {
 namespace {
@@ -54,6 +55,23 @@ TEST(ReadPauseTest, TakesOneCharacterAndLeavesTheRest) {
   readPause(in);  // at end of input it just returns
   EXPECT_FALSE(readWord(in, buffer).found);
   EXPECT_STREQ(buffer.data(), "");
+}
+
+// A read error ends the input where it happens: nothing is thrown, the
+// stream is marked bad, and later reads find nothing.
+TEST(ReadWordTest, ReadErrorReadsAsTheEndOfInput) {
+  testing::InputThatFails source("ab cd");
+  std::istream in(&source);
+  std::array<char, 8> buffer{};
+  readPause(in);
+  ASSERT_TRUE(readWord(in, buffer).found);
+  EXPECT_STREQ(buffer.data(), "b");
+  ASSERT_TRUE(readWord(in, buffer).found);
+  EXPECT_STREQ(buffer.data(), "cd");
+  EXPECT_TRUE(in.bad());
+  EXPECT_FALSE(readWord(in, buffer).found);
+  readPause(in);
+  EXPECT_TRUE(in.bad());
 }
 
 // The prompt before a read must be on screen: the read flushes a tied stream.

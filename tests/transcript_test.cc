@@ -1,6 +1,9 @@
 // Whole dialogues run in-process with a fixed clock and compile stamp; the
 // console output and the answers file are compared byte for byte with the
-// files in tests/golden/ (<case>.in is what the user types).
+// files in tests/golden/ (<case>.in is what the user types). Each run also
+// checks when the answers file is flushed: at every "Do another?" prompt it
+// holds the blocks of all the pairs so far, and a write failure has already
+// been told.
 //
 // Set NINES_UPDATE_GOLDEN=1 to rewrite the expected files from the current
 // output, for review before committing.
@@ -11,10 +14,12 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gtest/gtest.h"
 #include "session/session.h"
+#include "tests/fake_world.h"
 
 namespace nines::session {
 namespace {
@@ -26,35 +31,62 @@ constexpr std::time_t kGodsAngryVoteGreen = 1796000000;          // % 4 == 0, % 
 constexpr std::time_t kNurses = 1796000001;                      // % 4 == 1, % 3 == 0
 constexpr std::time_t kTroops = 1796000002;                      // % 4 == 2, % 3 == 1
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::time_t seconds) : seconds_(seconds) {}
-  std::time_t now() const override { return seconds_; }
-  std::tm localTime(std::time_t seconds) const override {
-    std::tm t{};
-    gmtime_r(&seconds, &t);
-    return t;
-  }
-
- private:
-  std::time_t seconds_;
+// What goes wrong around the run.
+enum class Fault {
+  kNone,
+  kFileCannotOpen,
+  kFileCannotWrite,
+  kInputCannotBeRead,  // a read error where the input would end
+  kConsoleCannotWrite,
 };
-
-// A stream buffer that refuses every write, as a full disk does.
-class FullDiskBuffer final : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-};
-
-enum class Sink { kWorks, kCannotOpen, kCannotWrite };
 
 struct TranscriptCase {
-  std::string name;
+  std::string golden;
   std::time_t seconds;
-  Sink sink;
+  Fault fault;
   int status;
   std::string err;
 };
+
+// The console; whenever a "Do another?" prompt is written, it notes what the
+// answers file held after its last flush and what standard error held.
+class PromptWatchingConsole final : public std::stringbuf {
+ public:
+  struct Moment {
+    std::string flushedFile;
+    std::string err;
+  };
+
+  PromptWatchingConsole(const testing::FlushedSink& file, const std::ostringstream& err)
+      : file_(file), err_(err) {}
+  const std::vector<Moment>& moments() const { return moments_; }
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    if (std::string_view(s, static_cast<std::size_t>(n)).find("Do another?") !=
+        std::string_view::npos) {
+      moments_.push_back({file_.flushed(), err_.str()});
+    }
+    return std::stringbuf::xsputn(s, n);
+  }
+
+ private:
+  const testing::FlushedSink& file_;
+  const std::ostringstream& err_;
+  std::vector<Moment> moments_;
+};
+
+// The answers file up to the end of each pair's block.
+std::vector<std::string> blockEnds(const std::string& file) {
+  const std::string rule(
+      "+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+\n"
+      "+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+--+\n\n");
+  std::vector<std::string> prefixes;
+  for (std::size_t at = file.find(rule); at != std::string::npos; at = file.find(rule, at + 1)) {
+    prefixes.push_back(file.substr(0, at + rule.size()));
+  }
+  return prefixes;
+}
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -97,13 +129,19 @@ class TranscriptTest : public ::testing::TestWithParam<TranscriptCase> {};
 
 TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
   const TranscriptCase& c = GetParam();
-  const std::string base = kGoldenDir + "/" + c.name;
-  std::istringstream in(readFile(base + ".in"));
-  std::ostringstream out;
+  const std::string base = kGoldenDir + "/" + c.golden;
+  const std::string typed = readFile(base + ".in");
+  std::stringbuf typedIn(typed);
+  testing::InputThatFails failingIn(typed);
+  std::istream in(c.fault == Fault::kInputCannotBeRead ? &failingIn
+                                                       : static_cast<std::streambuf*>(&typedIn));
   std::ostringstream err;
-  std::stringbuf answers;
-  FullDiskBuffer fullDisk;
-  const FixedClock clock(c.seconds);
+  testing::FlushedSink answers;
+  testing::RefusingSink refusing;
+  PromptWatchingConsole console(answers, err);
+  std::ostream out(c.fault == Fault::kConsoleCannotWrite ? &refusing
+                                                        : static_cast<std::streambuf*>(&console));
+  const testing::FixedClock clock(c.seconds);
 
   const int status = runSession({
       .in = in,
@@ -112,51 +150,83 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
       .clock = clock,
       .compiled = {"12:34:56", "Dec  8 2026"},
       .openAnswers = [&]() -> std::unique_ptr<std::ostream> {
-        switch (c.sink) {
-          case Sink::kCannotOpen: return nullptr;
-          case Sink::kCannotWrite: return std::make_unique<std::ostream>(&fullDisk);
-          case Sink::kWorks: break;
+        switch (c.fault) {
+          case Fault::kFileCannotOpen: return nullptr;
+          case Fault::kFileCannotWrite: return std::make_unique<std::ostream>(&refusing);
+          default: return std::make_unique<std::ostream>(&answers);
         }
-        return std::make_unique<std::ostream>(&answers);
       },
   });
 
   EXPECT_EQ(status, c.status);
   EXPECT_EQ(err.str(), c.err);
-  compareWithGolden(base + ".out", out.str());
-  if (c.sink == Sink::kWorks) {
+  if (c.fault != Fault::kConsoleCannotWrite) compareWithGolden(base + ".out", console.str());
+  const bool fileWorks = c.fault != Fault::kFileCannotOpen && c.fault != Fault::kFileCannotWrite;
+  if (fileWorks) {
     compareWithGolden(base + ".answers.txt", answers.str());
+    EXPECT_EQ(answers.flushed(), answers.str()) << "the closing lines were not flushed";
   } else {
     EXPECT_EQ(answers.str(), "");
+  }
+
+  // At each prompt for another pair, the blocks so far are in the file and a
+  // failed write of the file has been told.
+  if (c.fault == Fault::kConsoleCannotWrite) return;
+  const std::vector<std::string> blocks = blockEnds(answers.str());
+  const std::vector<PromptWatchingConsole::Moment>& moments = console.moments();
+  if (fileWorks) {
+    ASSERT_EQ(moments.size(), blocks.size());
+  }
+  for (std::size_t i = 0; i < moments.size(); ++i) {
+    SCOPED_TRACE("prompt " + std::to_string(i + 1));
+    if (fileWorks) {
+      EXPECT_EQ(moments[i].flushedFile, blocks[i]);
+    }
+    EXPECT_EQ(moments[i].err, c.fault == Fault::kFileCannotWrite ? c.err : "");
+  }
+}
+
+std::string nameOf(const ::testing::TestParamInfo<TranscriptCase>& info) {
+  switch (info.param.fault) {
+    case Fault::kInputCannotBeRead: return info.param.golden + "_read_error";
+    case Fault::kConsoleCannotWrite: return info.param.golden + "_console_cannot_write";
+    default: return info.param.golden;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Golden, TranscriptTest,
     ::testing::ValuesIn(std::vector<TranscriptCase>{
-        {"pair_9866", kNurses, Sink::kWorks, 0, ""},
-        {"zero_divisor_gods", kGodsAngryVoteGreen, Sink::kWorks, 0, ""},
-        {"zero_divisors_typed_three_ways", kTroops, Sink::kWorks, 0, ""},
-        {"two_pairs", kTroops, Sink::kWorks, 0, ""},
-        {"x_first", kNurses, Sink::kWorks, 0, ""},
-        {"x_second", kTroops, Sink::kWorks, 0, ""},
-        {"upper_case_x_does_not_exit", kGodsAngryVoteGreen, Sink::kWorks, 0, ""},
-        {"two_word_name", kNurses, Sink::kWorks, 0, ""},
-        {"two_characters_at_first_pause", kTroops, Sink::kWorks, 0, ""},
-        {"over_long_operand", kNurses, Sink::kWorks, 0, ""},
-        {"over_long_name", kTroops, Sink::kWorks, 0, ""},
-        {"input_ends_mid_pair", kNurses, Sink::kWorks, 0, ""},
-        {"input_ends_during_pages", kGodsAngryVoteGreen, Sink::kWorks, 0, ""},
-        {"crlf_line_ends", kTroops, Sink::kWorks, 0, ""},
-        {"approximations", kNurses, Sink::kWorks, 0, ""},
-        {"long_divisor", kTroops, Sink::kWorks, 0, ""},
-        {"residue_checks", kNurses, Sink::kWorks, 0, ""},
-        {"answers_file_cannot_be_opened", kNurses, Sink::kCannotOpen, 1,
+        {"pair_9866", kNurses, Fault::kNone, 0, ""},
+        {"zero_divisor_gods", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
+        {"zero_divisors_typed_three_ways", kTroops, Fault::kNone, 0, ""},
+        {"two_pairs", kTroops, Fault::kNone, 0, ""},
+        {"x_first", kNurses, Fault::kNone, 0, ""},
+        {"x_second", kTroops, Fault::kNone, 0, ""},
+        {"upper_case_x_does_not_exit", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
+        {"two_word_name", kNurses, Fault::kNone, 0, ""},
+        {"two_characters_at_first_pause", kTroops, Fault::kNone, 0, ""},
+        {"over_long_operand", kNurses, Fault::kNone, 0, ""},
+        {"over_long_name", kTroops, Fault::kNone, 0, ""},
+        {"input_ends_mid_pair", kNurses, Fault::kNone, 0, ""},
+        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
+        {"crlf_line_ends", kTroops, Fault::kNone, 0, ""},
+        {"approximations", kNurses, Fault::kNone, 0, ""},
+        {"long_divisor", kTroops, Fault::kNone, 0, ""},
+        {"residue_checks", kNurses, Fault::kNone, 0, ""},
+        {"answers_file_cannot_be_opened", kNurses, Fault::kFileCannotOpen, 1,
          "File could not be opened\n"},
-        {"answers_file_cannot_be_written", kTroops, Sink::kCannotWrite, 1,
+        {"answers_file_cannot_be_written", kTroops, Fault::kFileCannotWrite, 1,
          "File could not be written\n"},
+        // A read error reads as the end of input, and the run fails; a
+        // console that refuses writes leaves the dialogue and the file whole.
+        {"input_ends_mid_pair", kNurses, Fault::kInputCannotBeRead, 1,
+         "Input could not be read\n"},
+        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kInputCannotBeRead, 1,
+         "Input could not be read\n"},
+        {"two_pairs", kTroops, Fault::kConsoleCannotWrite, 1, "Output could not be written\n"},
     }),
-    [](const ::testing::TestParamInfo<TranscriptCase>& info) { return info.param.name; });
+    nameOf);
 
 }  // namespace
 }  // namespace nines::session

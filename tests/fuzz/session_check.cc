@@ -8,20 +8,10 @@
 #include <streambuf>
 
 #include "session/session.h"
+#include "tests/fake_world.h"
 
 namespace nines::fuzz {
 namespace {
-
-// The epoch, so that the dates and times written are known.
-class EpochClock final : public session::Clock {
- public:
-  std::time_t now() const override { return 0; }
-  std::tm localTime(std::time_t seconds) const override {
-    std::tm t{};
-    gmtime_r(&seconds, &t);
-    return t;
-  }
-};
 
 constexpr std::size_t kNameBytes = 31;
 constexpr std::size_t kOperandBytes = 39;
@@ -112,7 +102,8 @@ std::string checkSession(std::string_view input) {
   std::ostringstream out;
   std::ostringstream err;
   std::stringbuf answers;
-  const EpochClock clock;
+  // The epoch, so that the dates and times written are known.
+  const testing::FixedClock clock(0);
   const int status = session::runSession({
       .in = in,
       .out = out,
