@@ -4,7 +4,7 @@
 # console reports and the closing screen, and answers.txt (without its Date
 # and Time lines, which must still be there).
 set -euo pipefail
-nines=$1
+nines=$(realpath "$1")
 golden=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,23 +19,30 @@ pair=$'a\nb\nc\nAlice\n9866\n-168\n'
 
 problem() { problems+=("$*"); }
 
-# run CASE [SETUP]: runs nines in a fresh folder on $work/CASE.in, after
-# running SETUP there; output, error and status land beside the folder.
+# run CASE [SETUP [REDIRECTIONS]]: runs nines in a fresh folder on
+# $work/CASE.in, after running SETUP there; output, error and status land
+# beside the folder. REDIRECTIONS, such as '>&-', apply to nines itself,
+# after those.
 run() {
   local dir="$work/$1"
   mkdir "$dir"
-  (cd "$dir" && ${2:-:} && set +e; timeout 30 "$nines" <"$work/$1.in" >"$dir.out" 2>"$dir.err"
+  local command=("$nines")
+  [ -z "${3:-}" ] || command=(bash -c "exec \"\$0\" $3" "$nines")
+  (cd "$dir" && ${2:-:} && set +e
+   timeout 30 "${command[@]}" <"$work/$1.in" >"$dir.out" 2>"$dir.err"
    echo $? >"$dir.status")
 }
 
 # expectRun CASE STATUS STDERR REPORTS CLOSING [REFUSALS]: CLOSING is yes
 # when the closing screen must be shown; REFUSALS (default 0) is how many
-# operands are refused as too long.
+# operands are refused as too long. REPORTS "-" skips the console, for runs
+# whose console is not a file.
 expectRun() {
   local dir="$work/$1" status
   status=$(cat "$dir.status")
   [ "$status" = "$2" ] || problem "status $status, expected $2"
   [ "$(cat "$dir.err")" = "$3" ] || problem "standard error \"$(head -c 200 "$dir.err")\""
+  [ "$4" = - ] && return
   local reports
   reports=$(grep -a -c '^The first operand is:$' "$dir.out" || true)
   [ "$reports" = "$4" ] || problem "$reports console reports, expected $4"
@@ -132,6 +139,67 @@ printf '%sx\nx\n' "$pair" >"$work/full_disk.in"
 run full_disk 'ln -s /dev/full answers.txt'
 expectRun full_disk 1 "File could not be written" 1 yes
 finish full_disk
+
+# The console of a whole run is the recorded one up to the closing screen,
+# which ends with the run's own time.
+cp "$golden/pair_9866.in" "$work/console.in"
+run console
+expectRun console 0 "" 1 yes
+expectAnswers console Alice 1
+beforeClosing() { sed '/^To print the answers/,$d' "$1"; }
+cmp -s <(beforeClosing "$golden/pair_9866.out") <(beforeClosing "$work/console.out") ||
+  problem "console output differs from pair_9866.out"
+grep -q -E $'^\t\t\t\tRun time\t[0-9]{2}:[0-9]{2}:[0-9]{2} [A-Z][a-z]{2} [0-9]{2} [0-9]{4}$' \
+  "$work/console.out" || problem "no run time line"
+finish console
+
+# Standard streams that cannot be read or written: the run goes on to its
+# end, the answers file is whole, and the failure is told once, status 1.
+# A closed stream keeps its descriptor from answers.txt.
+: >"$work/stdin_closed.in"
+run stdin_closed : '<&-'
+expectRun stdin_closed 1 "Input could not be read" 0 yes
+expectAnswers stdin_closed "" 0
+finish stdin_closed
+
+: >"$work/stdin_folder.in"
+run stdin_folder : "<$work"
+expectRun stdin_folder 1 "Input could not be read" 0 yes
+expectAnswers stdin_folder "" 0
+finish stdin_folder
+
+for stream in 'stdout_full >/dev/full' 'stdout_closed >&-'; do
+  name=${stream%% *}
+  printf '%sx\nx\n' "$pair" >"$work/$name.in"
+  run "$name" : "${stream#* }"
+  expectRun "$name" 1 "Output could not be written" - no
+  expectAnswers "$name" Alice 1
+  finish "$name"
+done
+
+printf '%sx\nx\n' "$pair" >"$work/stderr_closed.in"
+run stderr_closed : '>/dev/full 2>&-'
+expectRun stderr_closed 1 "" - no
+expectAnswers stderr_closed Alice 1
+finish stderr_closed
+
+# A reader that goes away: more output than a pipe holds, so nines must
+# write after the reader has gone. It ends by SIGPIPE, as console programs
+# do, unless whoever started this test ignores that signal; then the write
+# fails and is told.
+{ printf 'a b c Bo\n'; for _ in $(seq 40); do echo '9866 -168'; done; echo 'x x'; } \
+  >"$work/broken_pipe.in"
+mkdir "$work/broken_pipe"
+(cd "$work/broken_pipe" && set +e
+ timeout 30 "$nines" <"$work/broken_pipe.in" 2>"$work/broken_pipe.err" | true
+ echo "${PIPESTATUS[0]}" >"$work/broken_pipe.status")
+sigpipeIgnored=$(( 0x$(sed -n 's/^SigIgn:\t*//p' /proc/self/status) >> 12 & 1 ))
+if [ "$sigpipeIgnored" = 1 ]; then
+  expectRun broken_pipe 1 "Output could not be written" -
+else
+  expectRun broken_pipe 141 "" -
+fi
+finish broken_pipe
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
