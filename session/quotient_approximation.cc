@@ -93,7 +93,7 @@ void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
 }  // namespace
 
 QuotientApproximation approximateQuotient(const PairAnswers& answers) {
-  QuotientApproximation a{divisorIsZero(answers), 0, 0, 0.0, 0};
+  QuotientApproximation a{divisorIsZero(answers), 0, 0, 0};
   if (a.zeroDivisor) return a;
 
   const int e = answers.second.countSignificantDigits();
@@ -106,8 +106,11 @@ QuotientApproximation approximateQuotient(const PairAnswers& answers) {
     a.divisorApprox = readDigits(answers.second, kDigitCount - e, kDigitCount + 8 - e);
     a.remainderApprox = readDigits(answers.remainder, kDigitCount - e, kDigitCount + 8 - e);
   }
-  a.quotientRatio = static_cast<double>(a.remainderApprox) / a.divisorApprox;
-  const double scaled = a.quotientRatio * 1000000000.0;
+  // Each step is rounded to a double before the next: the places depend on
+  // it (12345 / 100000000 gives .000123449). A volatile store makes even an
+  // FPU that keeps wider registers, such as the x87, round there.
+  const volatile double ratio = static_cast<double>(a.remainderApprox) / a.divisorApprox;
+  const volatile double scaled = ratio * 1000000000.0;
   // Equal truncated numbers give the ratio 1, whose nine places would read
   // 1000000000; the true ratio is below 1, so the places stop at all nines.
   a.nineDigits = scaled > kLargestNineDigits ? kLargestNineDigits

@@ -18,8 +18,9 @@ struct QuotientApproximation {
   // more; the remainder's magnitude at the same scale.
   std::int32_t divisorApprox;
   std::int32_t remainderApprox;
-  double quotientRatio;    // remainderApprox / divisorApprox, in double precision
-  std::int32_t nineDigits;  // its first nine decimal places, at most 999999999
+  // The first nine decimal places of remainderApprox / divisorApprox, worked
+  // out in double precision; at most 999999999.
+  std::int32_t nineDigits;
 };
 
 QuotientApproximation approximateQuotient(const PairAnswers& answers);

@@ -148,6 +148,19 @@ INSTANTIATE_TEST_SUITE_P(
          "\t 2.12345\n",
          "\n\nCombined with the remainder the quotient is:\n\n\t 2  +  12345 / 100000\n\n"
          "\t  or\n\n\t 2.12345\n\n"},
+        // The ratio and its product by 10^9 are each rounded to a double
+        // before the places are cut; kept wider, these would read .00012345
+        // and .999999998.
+        {"12345", "100000000", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  12345 / 100000000"
+         "\n\t  or\n\t.000123449\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  12345 / 100000000"
+         "\n\n\t  or\n\n\t.000123449\n\n\t\t\t... to nine decimal places\n\n"},
+        {"999999998", "999999999", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  999999998 / 999999999"
+         "\n\t  or\n\t.999999999\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  999999998 / 999999999"
+         "\n\n\t  or\n\n\t.999999999\n\n\t\t\t... to nine decimal places\n\n"},
         // A zero divisor: the console's text depends on the time.
         {"7", "0", 1, "\nCombined with the remainder the quotient is:\n\n\t undefined",
          "\n\nCombined with the remainder the quotient is undefined\n\n"},
