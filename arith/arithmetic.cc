@@ -17,11 +17,7 @@ DecimalInteger DecimalInteger::signedSum(const DecimalInteger& a, const DecimalI
   if (a.nonNegative == bFlag) {
     // x + y == sign * (|x| + |y|); a carry out of the top digit is out of
     // range, which is always stored with flag 1.
-    if (magnitude::add(x, y, sum)) {
-      DecimalInteger overflow = outOfRange();
-      overflow.residue = 0;
-      return overflow;
-    }
+    if (magnitude::add(x, y, sum)) return arithmeticResult(outOfRange().digits, 1);
   } else if (magnitude::compare(x, y) >= 0) {
     // x + (-y) == |x| - |y| with x's sign; equal magnitudes give zero with
     // x's flag, so (-5) + 5 is a zero with flag 0.
@@ -31,9 +27,7 @@ DecimalInteger DecimalInteger::signedSum(const DecimalInteger& a, const DecimalI
     magnitude::subtract(y, x, sum);
     flag = bFlag;
   }
-  DecimalInteger result(sum, flag);
-  result.zeroResidueIfOutOfRange();
-  return result;
+  return arithmeticResult(sum, flag);
 }
 
 DecimalInteger DecimalInteger::operator+(const DecimalInteger& other) const {
@@ -53,9 +47,7 @@ DecimalInteger DecimalInteger::operator*(const DecimalInteger& other) const {
   Digits product{};
   const bool fits = magnitude::multiply({digits, significantDigits},
                                         {other.digits, other.significantDigits}, product);
-  DecimalInteger result(fits ? product : outOfRange().digits, flag);
-  result.zeroResidueIfOutOfRange();
-  return result;
+  return arithmeticResult(fits ? product : outOfRange().digits, flag);
 }
 
 DecimalInteger::Division DecimalInteger::divide(const DecimalInteger& divisor) const {
@@ -75,9 +67,12 @@ DecimalInteger::Division DecimalInteger::divide(const DecimalInteger& divisor) c
   const bool twiceOverflows = magnitude::add(b, b, twiceDivisor);
   const magnitude::View twiceB{twiceDivisor, magnitude::significantLength(twiceDivisor)};
   if (!twiceOverflows && magnitude::compare(a, twiceB) >= 0) {
+    // Dividing by 1 needs no search: the quotient is the dividend's digits,
+    // however many (the search and long division would only rebuild them),
+    // and the remainder stays zero.
     const bool divisorIsOne = b.length == 1 && divisor.digits[kDigitCount - 1] == 1;
     if (divisorIsOne) {
-      quotient = digits;  // |a| / 1; the remainder stays zero
+      quotient = digits;
     } else if (a.length <= magnitude::kSearchDigits) {
       magnitude::greedyQuotient(a, b, quotient, remainder);
     } else {

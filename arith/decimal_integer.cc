@@ -30,35 +30,39 @@ int sumOfLowDigits(int n, int places) {
 
 }  // namespace
 
-DecimalInteger::DecimalInteger(const char* text) : digits{}, nonNegative(1) {
+DecimalInteger::DecimalInteger(const char* text) : DecimalInteger(fromText(text)) {}
+
+DecimalInteger DecimalInteger::fromText(const char* text) {
   // The digit places start after an optional leading blank, "+" or "-"; any
   // other non-digit first byte makes the value zero.
+  int flag = 1;
   const char* places = text;
   if (text[0] == ' ' || text[0] == '+') {
     places = text + 1;
   } else if (text[0] == '-') {
-    nonNegative = 0;
+    flag = 0;
     places = text + 1;
   } else if (!isDecimalDigit(text[0])) {
     places = "";
   }
 
-  // The places are right-aligned, the last at index 79; a non-digit is 0.
+  // Places beyond the record count only if they hold a nonzero digit, which
+  // overflows it.
   const std::size_t length = std::strlen(places);
   const std::size_t excess = length > kDigitCount ? length - kDigitCount : 0;
   for (std::size_t i = 0; i < excess; ++i) {
     if (isDecimalDigit(places[i]) && places[i] != '0') {
-      *this = outOfRange();
-      residue = 0;
-      return;
+      return arithmeticResult(outOfRange().digits, 1);
     }
   }
+  // The rest are right-aligned, the last at index 79; a non-digit is 0.
+  Digits digits{};
   const std::size_t first = kDigitCount - (length - excess);
   for (std::size_t i = excess; i < length; ++i) {
     const char c = places[i];
     digits[first + i - excess] = static_cast<std::int16_t>(isDecimalDigit(c) ? c - '0' : 0);
   }
-  applyChainRule();
+  return DecimalInteger(digits, flag);
 }
 
 DecimalInteger::DecimalInteger(std::int32_t n) : digits{}, nonNegative(n >= 0 ? 1 : 0) {
@@ -74,6 +78,12 @@ DecimalInteger::DecimalInteger(std::int32_t n) : digits{}, nonNegative(n >= 0 ? 
 DecimalInteger::DecimalInteger(const Digits& magnitudeDigits, int sign)
     : digits(magnitudeDigits), nonNegative(static_cast<std::uint8_t>(sign)) {
   applyChainRule();
+}
+
+DecimalInteger DecimalInteger::arithmeticResult(const Digits& digits, int sign) {
+  DecimalInteger result(digits, sign);
+  if (result.isOutOfRange()) result.residue = 0;
+  return result;
 }
 
 DecimalInteger& DecimalInteger::operator=(const DecimalInteger& other) {
@@ -107,10 +117,6 @@ void DecimalInteger::applyChainRule() {
   singleDigit = static_cast<std::int16_t>(sign * single);
   // 9 and -9 cast out to 0; a negative digit is brought into 0..8.
   residue = static_cast<std::int16_t>(single == 9 ? 0 : singleDigit < 0 ? singleDigit + 9 : singleDigit);
-}
-
-void DecimalInteger::zeroResidueIfOutOfRange() {
-  if (isOutOfRange()) residue = 0;
 }
 
 int DecimalInteger::countSignificantDigits() const { return significantDigits; }

@@ -3,11 +3,12 @@
 #ifndef NINES_ARITH_DECIMAL_INTEGER_H_
 #define NINES_ARITH_DECIMAL_INTEGER_H_
 
-#include <array>
 #include <compare>
 #include <cstdint>
 #include <iosfwd>
 #include <type_traits>
+
+#include "arith/digits.h"
 
 namespace nines {
 
@@ -23,7 +24,9 @@ namespace nines {
 //    follow from it by the chain rule (sums that are not needed are 0), all
 //    negated when `nonNegative` is 0;
 //  - `residue` is 0..8, the casting-out-nines residue of the value, except
-//    that the out-of-range value produced by +, - and * has `residue` 0.
+//    that the out-of-range value produced by +, - or * (or by a text too long
+//    for the record) has `residue` 0: an overflow casts out to nothing.
+//    Copy-assignment applies the plain rule again (see operator=).
 //
 // Failures live in the data: division by zero gives the undefined value
 // (80 nines) and a result of 10^80 or more in magnitude gives the out-of-range
@@ -42,9 +45,6 @@ namespace nines {
 // astronomically many trials.
 class [[nodiscard]] DecimalInteger {
  public:
-  static constexpr int kDigitCount = 80;
-  using Digits = std::array<std::int16_t, kDigitCount>;
-
   // The value zero.
   DecimalInteger() : DecimalInteger(0) {}
 
@@ -58,8 +58,11 @@ class [[nodiscard]] DecimalInteger {
 
   DecimalInteger(const DecimalInteger&) = default;
 
-  // Copies digits and sign and recomputes the chain from them, so the target
-  // is always consistent with its digits.
+  // Copies the digits and the sign flag and recomputes the chain from them.
+  // So it does not carry over the residue 0 of an overflowed result: after
+  // `x = DecimalInteger::undefined() + 1`, x holds the out-of-range digits
+  // with residue 8, as the value built from their text does, while the sum
+  // itself has residue 0.
   DecimalInteger& operator=(const DecimalInteger& other);
 
   // The sentinels, built once here from their texts.
@@ -70,6 +73,9 @@ class [[nodiscard]] DecimalInteger {
   bool isUndefined() const;
   // True for 79 nines then 8 with sign flag 1.
   bool isOutOfRange() const;
+  // True when the magnitude is zero, whatever the sign flag: "-0" is zero
+  // here, though it does not compare equal to 0.
+  bool isZero() const { return significantDigits == 0; }
 
   // The digit magnitude at index i, 0..79.
   int digitAt(int i) const { return digits[static_cast<std::size_t>(i)]; }
@@ -130,6 +136,13 @@ class [[nodiscard]] DecimalInteger {
   // Builds a value from digits and a sign flag, with the chain computed.
   DecimalInteger(const Digits& digits, int nonNegative);
 
+  // The value a text spells; see the text constructor.
+  static DecimalInteger fromText(const char* text);
+
+  // A result of +, - or *: the value of the digits and sign flag, with
+  // residue 0 when it is the out-of-range value.
+  static DecimalInteger arithmeticResult(const Digits& digits, int nonNegative);
+
   // a + b, with b's sign flag taken as bFlag: the one addition behind + and -.
   static DecimalInteger signedSum(const DecimalInteger& a, const DecimalInteger& b,
                                   int bFlag);
@@ -137,8 +150,6 @@ class [[nodiscard]] DecimalInteger {
   // Recomputes `significantDigits`, `digitSum` and the chain from the digits
   // and the sign flag. Every value is finished by it.
   void applyChainRule();
-  // The out-of-range result of +, - and * carries residue 0.
-  void zeroResidueIfOutOfRange();
 
   Digits digits;
   std::int16_t significantDigits;

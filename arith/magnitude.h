@@ -6,13 +6,9 @@
 #ifndef NINES_ARITH_MAGNITUDE_H_
 #define NINES_ARITH_MAGNITUDE_H_
 
-#include <array>
-#include <cstdint>
+#include "arith/digits.h"
 
 namespace nines::magnitude {
-
-inline constexpr int kDigitCount = 80;
-using Digits = std::array<std::int16_t, kDigitCount>;
 
 // A read-only view of a magnitude: its digits and significant-digit count.
 struct View {

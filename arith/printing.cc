@@ -13,14 +13,14 @@ std::ostream& operator<<(std::ostream& out, const DecimalInteger& value) {
   if (value.isOutOfRange()) return out << " out of range" << std::endl;
 
   // Built whole, then inserted once: at most a blank or sign and 80 digits.
-  std::array<char, DecimalInteger::kDigitCount + 2> text{};
+  std::array<char, kDigitCount + 2> text{};
   std::size_t size = 0;
   const int length = value.countSignificantDigits();
   if (length == 0) text[size++] = '0';
   if (value.isNonNegative()) text[size++] = ' ';
   if (length > 0) {
     if (!value.isNonNegative()) text[size++] = '-';
-    for (int i = DecimalInteger::kDigitCount - length; i < DecimalInteger::kDigitCount; ++i) {
+    for (int i = kDigitCount - length; i < kDigitCount; ++i) {
       text[size++] = static_cast<char>('0' + value.digitAt(i));
     }
   }

@@ -5,7 +5,6 @@
 namespace nines::session {
 namespace {
 
-constexpr int kDigitCount = DecimalInteger::kDigitCount;
 constexpr std::int32_t kLargestNineDigits = 999999999;
 constexpr std::string_view kNote = "... to nine decimal places";
 

@@ -94,7 +94,7 @@ TEST(TextConstructorTest, PlacesDigitsRightAligned) {
 // whose length differs from their operands': the count of significant digits
 // and the chain must follow from the digits wherever the first nonzero one is.
 TEST(TextConstructorTest, SignificantDigitsAtEveryPlace) {
-  for (int length = 1; length <= DecimalInteger::kDigitCount; ++length) {
+  for (int length = 1; length <= kDigitCount; ++length) {
     SCOPED_TRACE("length " + std::to_string(length));
     const std::string tail(static_cast<std::size_t>(length - 1), '9');
     const std::string zeros(static_cast<std::size_t>(length - 1), '0');

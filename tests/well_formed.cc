@@ -7,11 +7,11 @@ namespace nines::testing {
 ::testing::AssertionResult isWellFormed(const DecimalInteger& v) {
   int sum = 0;
   int significant = 0;
-  for (int i = 0; i < DecimalInteger::kDigitCount; ++i) {
+  for (int i = 0; i < kDigitCount; ++i) {
     const int d = v.digitAt(i);
     if (d < 0 || d > 9) return ::testing::AssertionFailure() << "digit " << i << " is " << d;
     sum += d;
-    if (d != 0 && significant == 0) significant = DecimalInteger::kDigitCount - i;
+    if (d != 0 && significant == 0) significant = kDigitCount - i;
   }
   if (v.isNonNegative() != 0 && v.isNonNegative() != 1) {
     return ::testing::AssertionFailure() << "sign flag " << v.isNonNegative();
@@ -58,7 +58,7 @@ std::string plainText(const DecimalInteger& v) {
   std::string text = v.isNonNegative() ? "" : "-";
   const int length = v.countSignificantDigits();
   if (length == 0) return text + "0";
-  for (int i = DecimalInteger::kDigitCount - length; i < DecimalInteger::kDigitCount; ++i) {
+  for (int i = kDigitCount - length; i < kDigitCount; ++i) {
     text += static_cast<char>('0' + v.digitAt(i));
   }
   return text;

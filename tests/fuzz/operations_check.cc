@@ -56,7 +56,7 @@ Expected withZeroFlag(const mpz_class& value, int zeroFlag) {
 
 mpz_class valueOf(const DecimalInteger& v) {
   mpz_class magnitude = 0;
-  for (int i = 0; i < DecimalInteger::kDigitCount; ++i) magnitude = magnitude * 10 + v.digitAt(i);
+  for (int i = 0; i < kDigitCount; ++i) magnitude = magnitude * 10 + v.digitAt(i);
   return v.isNonNegative() ? magnitude : mpz_class(-magnitude);
 }
 
