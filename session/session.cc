@@ -7,7 +7,7 @@
 #include "session/answers_file.h"
 #include "session/console_input.h"
 #include "session/console_report.h"
-#include "session/opening_pages.h"
+#include "session/pages.h"
 #include "session/pair_answers.h"
 #include "session/quotient_approximation.h"
 #include "session/rules.h"
@@ -68,34 +68,6 @@ void readOperand(std::istream& in, std::ostream& out, OperandBuffer& text,
   }
 }
 
-void printClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
-                        CompileStamp compiled) {
-  out << "\n" << kRule25 << std::endl << std::endl;
-  out << "To print the answers you calculated open the file \"answers.txt\"." << std::endl;
-  out << "It is in the same directory as this program." << std::endl << std::endl;
-  out << kRule25 << std::endl << std::endl;
-
-  switch (now % 3) {
-    case 0: out << "Support the striking nurses!"; break;
-    case 1: out << "Bring the troops home!"; break;
-    default: out << "Vote Green!"; break;
-  }
-  out << std::endl << std::endl;
-
-  out << "\t\t\t\tMarrowby" << std::endl;
-  out << "\t\t\t\tnines@example.org" << std::endl;
-  out << "\t\t\t\tFenwold" << std::endl;
-  out << "\t\t\t\tHarrowmere" << std::endl;
-  out << "\t\t\t\tCompile time\t" << compiled.time << " " << compiled.date << std::endl;
-
-  std::array<char, 32> clock;
-  std::array<char, 32> date;
-  const std::size_t clockSize = std::strftime(clock.data(), clock.size(), "%H:%M:%S", &local);
-  const std::size_t dateSize = std::strftime(date.data(), date.size(), "%b %d %Y\n", &local);
-  out << "\t\t\t\tRun time\t" << std::string_view(clock.data(), clockSize) << " "
-      << std::string_view(date.data(), dateSize) << std::endl;
-}
-
 // A read error has ended the dialogue as the end of input would, and a
 // failed console write has lost part of it; each is told once, when the run
 // ends, and makes it fail.
@@ -152,8 +124,6 @@ int runSession(const SessionWorld& world) {
     writePairBlock(*file, answers, approximation);
     checkFile();
 
-    first.fill('\0');
-    second.fill('\0');
     promptFirstOperand(out, /*firstPass=*/false);
     readOperand(in, out, first, kGuide);
     promptSecondOperand(out, /*firstPass=*/false);
@@ -164,7 +134,7 @@ int runSession(const SessionWorld& world) {
   const std::tm local = world.clock.localTime(now);
   writeClosingLines(*file, name.data(), local);
   checkFile();
-  printClosingScreen(out, now, local, world.compiled);
+  showClosingScreen(out, now, local, world.compiled);
   const bool consoleFailed = reportConsoleFailures(world);
   return fileFailed || consoleFailed ? 1 : 0;
 }

@@ -9,6 +9,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "session/pages.h"
+
 namespace nines::session {
 
 // Calendar time: seconds since the epoch and their local broken-down form.
@@ -17,13 +19,6 @@ class Clock {
   virtual ~Clock() = default;
   virtual std::time_t now() const = 0;
   virtual std::tm localTime(std::time_t seconds) const = 0;
-};
-
-// When the program was built, as the compiler spells it: "hh:mm:ss" and
-// "Mmm dd yyyy" with the day padded by a blank.
-struct CompileStamp {
-  std::string_view time;
-  std::string_view date;
 };
 
 // Opens the answers file for output, replacing it; a null or failed stream

@@ -1,6 +1,7 @@
-#include "session/opening_pages.h"
+#include "session/pages.h"
 
-#include <string_view>
+#include "session/rules.h"
+#include "session/time_text.h"
 
 namespace nines::session {
 namespace {
@@ -75,6 +76,29 @@ void showOpeningPages(std::ostream& out, const std::function<void()>& pause) {
   out << kPageDivision << kPausePromptAfterGap;
   pause();
   out << kPageLimits;
+}
+
+void showClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
+                       CompileStamp compiled) {
+  out << "\n" << kRule25 << std::endl << std::endl;
+  out << "To print the answers you calculated open the file \"answers.txt\"." << std::endl;
+  out << "It is in the same directory as this program." << std::endl << std::endl;
+  out << kRule25 << std::endl << std::endl;
+
+  switch (now % 3) {
+    case 0: out << "Support the striking nurses!"; break;
+    case 1: out << "Bring the troops home!"; break;
+    default: out << "Vote Green!"; break;
+  }
+  out << std::endl << std::endl;
+
+  out << "\t\t\t\tMarrowby" << std::endl;
+  out << "\t\t\t\tnines@example.org" << std::endl;
+  out << "\t\t\t\tFenwold" << std::endl;
+  out << "\t\t\t\tHarrowmere" << std::endl;
+  out << "\t\t\t\tCompile time\t" << compiled.time << " " << compiled.date << std::endl;
+  out << "\t\t\t\tRun time\t" << formatTime(local, "%H:%M:%S") << " "
+      << formatTime(local, "%b %d %Y\n") << std::endl;
 }
 
 }  // namespace nines::session
