@@ -1,70 +1,54 @@
 #include "session/answers_file.h"
 
-#include <array>
-
 #include "session/rules.h"
+#include "session/text.h"
+#include "session/time_text.h"
 
 namespace nines::session {
 namespace {
 
-// The chain in short: the digit sum, then the single digit and the residue
-// where each differs from the member before it.
-void writeCompressedChain(std::ostream& file, const DecimalInteger& v) {
-  file << "\n\t\t\t\t->  " << v.getDigitSum();
-  if (v.getSingleDigit() != v.getDigitSum()) file << "  ->  " << v.getSingleDigit();
-  if (v.getResidue() != v.getSingleDigit()) file << "  ->  " << v.getResidue();
-}
-
-void writeWithChain(std::ostream& file, const DecimalInteger& v) {
-  file << v;
-  writeCompressedChain(file, v);
-}
-
-// strftime with a fixed pattern; the result always fits.
-std::string_view format(std::array<char, 16>& buffer, const char* pattern, const std::tm& t) {
-  return {buffer.data(), std::strftime(buffer.data(), buffer.size(), pattern, &t)};
+// The chain in short, on the line below its value: the digit sum, then the
+// single digit and the residue where each differs from the member before it.
+Text chainInShort(const DecimalInteger& v) {
+  Text text;
+  text << "\n\t\t\t\t->  " << v.getDigitSum();
+  if (v.getSingleDigit() != v.getDigitSum()) text << "  ->  " << v.getSingleDigit();
+  if (v.getResidue() != v.getSingleDigit()) text << "  ->  " << v.getResidue();
+  return text;
 }
 
 }  // namespace
 
 void writeHeading(std::ostream& file, std::string_view name) {
-  file << "\t\t** " << name << "'s Operands and Answers **\n\n\n\n";
+  file << (Text() << "\t\t** " << name << "'s Operands and Answers **\n\n\n\n");
 }
 
 void writePairBlock(std::ostream& file, const PairAnswers& answers,
                     const QuotientApproximation& approximation) {
-  file << "Operands:\n\n";
-  writeWithChain(file, answers.first);
-  file << "\n\n";
-  writeWithChain(file, answers.second);
-  file << "\n\n" << kRule14 << std::endl;
-  file << "\n\tAnswers\t\t\t\"Proofs\"";
+  file << "Operands:\n\n" << answers.first << (chainInShort(answers.first) << "\n\n")
+       << answers.second << (chainInShort(answers.second) << "\n\n" << kRule14) << std::endl;
 
-  file << "\n\nSum:\n";
-  writeWithChain(file, answers.sum);
-  file << "\n\nDifference:\n";
-  writeWithChain(file, answers.difference);
-  file << "\n\nProduct:\n";
-  writeWithChain(file, answers.product);
-  file << "\n\nIntegral quotient:\n" << answers.quotient;
-  if (divisorIsZero(answers)) {
-    file << "\n\t\t\t\t->  undefined";
+  Text quotientChain;
+  if (answers.second.isZero()) {
+    quotientChain << "\n\t\t\t\t->  undefined";
   } else {
-    writeCompressedChain(file, answers.quotient);
+    quotientChain = chainInShort(answers.quotient);
   }
-  file << "\n\n... and remainder:\n";
-  writeWithChain(file, answers.remainder);
+  file << "\n\tAnswers\t\t\t\"Proofs\"" "\n\nSum:\n" << answers.sum
+       << (chainInShort(answers.sum) << "\n\nDifference:\n") << answers.difference
+       << (chainInShort(answers.difference) << "\n\nProduct:\n") << answers.product
+       << (chainInShort(answers.product) << "\n\nIntegral quotient:\n") << answers.quotient
+       << (quotientChain << "\n\n... and remainder:\n") << answers.remainder
+       << chainInShort(answers.remainder);
 
   writeApproximation(file, answers, approximation);
-  file << kRule20 << "\n" << kRule20 << "\n\n";
+  file << (Text() << kRule20 << "\n" << kRule20 << "\n\n");
 }
 
 void writeClosingLines(std::ostream& file, std::string_view name, const std::tm& localTime) {
-  std::array<char, 16> date;
-  std::array<char, 16> time;
-  file << "\t\t\t\t\tName:  " << name;
-  file << "\n\t\t\t\t\tDate:  " << format(date, "%m/%d/%y", localTime);
-  file << "\n\t\t\t\t\tTime:  " << format(time, "%H:%M:%S", localTime);
+  file << (Text() << "\t\t\t\t\tName:  " << name << "\n\t\t\t\t\tDate:  "
+                  << formatTime(localTime, "%m/%d/%y") << "\n\t\t\t\t\tTime:  "
+                  << formatTime(localTime, "%H:%M:%S"));
 }
 
 }  // namespace nines::session

@@ -3,6 +3,12 @@
 #include <string_view>
 
 #include "session/rules.h"
+#include "session/text.h"
+
+// Lines that end with std::endl are flushed as they are written, so each
+// shows at once even when the console is a pipe or a file; the line ends
+// inside a text go out with the next flush. The report keeps the flushes
+// where its layout has always had them.
 
 namespace nines::session {
 namespace {
@@ -16,58 +22,65 @@ void printWithChain(std::ostream& out, const DecimalInteger& value) {
   value.printProofChain(out, value);
 }
 
-void printSumCheck(std::ostream& out, int ra, int rb) {
+Text sumCheck(int ra, int rb) {
   const int s = ra + rb;
-  out << kCheckLead;
-  if (s >= 9) out << "(";
-  out << ra << " + " << rb;
-  if (s > 9) out << ")" << kArrow << s << kArrow << s % 9;
-  if (s == 9) out << ")  ->  0";
+  Text text;
+  text << kCheckLead;
+  if (s >= 9) text << "(";
+  text << ra << " + " << rb;
+  if (s > 9) text << ")" << kArrow << s << kArrow << s % 9;
+  if (s == 9) text << ")  ->  0";
+  return text;
 }
 
-void printDifferenceCheck(std::ostream& out, int ra, int rb) {
-  const int d = ra - rb;
-  out << kCheckLead;
+Text differenceCheck(int ra, int rb) {
+  Text text;
+  text << kCheckLead;
   if (ra < rb) {
-    out << "(" << ra << " - " << rb << ")" << kArrow << d << kArrow << d + 9;
+    text << "(" << ra << " - " << rb << ")" << kArrow << ra - rb << kArrow << ra - rb + 9;
   } else {
-    out << ra << " - " << rb;
+    text << ra << " - " << rb;
   }
+  return text;
 }
 
-void printProductCheck(std::ostream& out, int ra, int rb) {
+Text productCheck(int ra, int rb) {
   const int p = ra * rb;
-  out << kCheckLead;
+  Text text;
+  text << kCheckLead;
   if (p > 9) {
-    out << "(" << ra << " * " << rb << ")" << kArrow << p << kArrow << p % 9;
+    text << "(" << ra << " * " << rb << ")" << kArrow << p << kArrow << p % 9;
   } else {
-    out << ra << " * " << rb;
+    text << ra << " * " << rb;
   }
+  return text;
 }
 
 // The heading, the answer and its chain, then its check line and a full stop.
 void printAnswerWithCheck(std::ostream& out, std::string_view heading, const DecimalInteger& value,
-                          void (*printCheck)(std::ostream&, int, int), int ra, int rb) {
+                          Text check) {
   out << heading << std::endl;
   printWithChain(out, value);
-  printCheck(out, ra, rb);
-  out << "." << std::endl;
+  out << (check << ".") << std::endl;
 }
 
 // dividend = ( divisor * quotient ) + remainder, on the residues.
 void printDivisionCheck(std::ostream& out, const PairAnswers& answers) {
   const int rb = answers.second.getResidue();
   const int rq = answers.quotient.getResidue();
-  out << "\t\t\t\t\tand " << answers.first.getResidue() << " = ( ";
-  if (divisorIsZero(answers)) {
-    out << "undefined";
+  const int rr = answers.remainder.getResidue();
+  Text text;
+  text << "\t\t\t\t\tand " << answers.first.getResidue() << " = ( ";
+  if (answers.second.isZero()) {
+    text << "undefined";
   } else {
-    out << rb;
+    text << rb;
   }
-  out << " * " << rq << " ) + " << answers.remainder.getResidue();
+  text << " * " << rq << " ) + " << rr;
   if (rb * rq > 8) {
-    out << " -> ( " << (rb * rq) % 9 << " + " << answers.remainder.getResidue() << " )"
-        << std::endl;
+    out << (text << " -> ( " << (rb * rq) % 9 << " + " << rr << " )") << std::endl;
+  } else {
+    out << text;
   }
   out << std::endl;
 }
@@ -86,10 +99,10 @@ void printConsoleReport(std::ostream& out, const PairAnswers& answers) {
   out << "\n\nThe second operand is:" << std::endl;
   printWithChain(out, answers.second);
 
-  printAnswerWithCheck(out, "\n\nTheir sum is:", answers.sum, printSumCheck, ra, rb);
-  printAnswerWithCheck(out, "\nTheir difference is:", answers.difference, printDifferenceCheck,
-                       ra, rb);
-  printAnswerWithCheck(out, "\nTheir product is:", answers.product, printProductCheck, ra, rb);
+  printAnswerWithCheck(out, "\n\nTheir sum is:", answers.sum, sumCheck(ra, rb));
+  printAnswerWithCheck(out, "\nTheir difference is:", answers.difference,
+                       differenceCheck(ra, rb));
+  printAnswerWithCheck(out, "\nTheir product is:", answers.product, productCheck(ra, rb));
 
   out << "\nThe integer part of the quotient is:" << std::endl;
   printWithChain(out, answers.quotient);

@@ -19,9 +19,6 @@ struct PairAnswers {
 // Works out all five answers; the quotient and remainder come from one search.
 PairAnswers computeAnswers(const DecimalInteger& first, const DecimalInteger& second);
 
-// True when the divisor's magnitude is zero, whatever its sign flag.
-bool divisorIsZero(const PairAnswers& answers);
-
 }  // namespace nines::session
 
 #endif  // NINES_SESSION_PAIR_ANSWERS_H_

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "session/text.h"
+
 namespace nines::session {
 namespace {
 
@@ -47,7 +49,13 @@ constexpr Layout kFile = {
     "\n\n",
 };
 
-bool isInexact(const QuotientApproximation& a) { return a.nineDigits % 100 != 0; }
+// The places are cut, not rounded, so the decimal is only as exact as they
+// show. It is called exact when its last two places are zeros, as a decimal
+// that has ended shows them; one whose repeating part has zeros there, such
+// as 1/99999, is called exact too.
+bool isInexact(const QuotientApproximation& approximation) {
+  return approximation.nineDigits % 100 != 0;
+}
 
 // The leading zeros that put the nine places in position.
 std::string_view leadingZeros(std::int32_t nineDigits) {
@@ -70,56 +78,60 @@ std::int32_t withoutTrailingZeros(std::int32_t nineDigits) {
 
 // Heading, quotient, joiner, fraction, then the decimal and its note.
 void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
-                          const QuotientApproximation& a, const Layout& layout) {
+                          const QuotientApproximation& approximation, const Layout& layout) {
   const DecimalInteger& q = answers.quotient;
-  out << (isInexact(a) ? layout.inexactHeading : layout.exactHeading) << q;
-  out << (q < 0 ? layout.negativeJoiner : "  +  ");
-  out << a.remainderApprox << (a.divisorApprox <= 99999 ? "/" : " / ") << a.divisorApprox;
+  const bool inexact = isInexact(approximation);
+  out << (inexact ? layout.inexactHeading : layout.exactHeading) << q;
+  Text fraction;
+  fraction << (q < 0 ? layout.negativeJoiner : "  +  ") << approximation.remainderApprox
+           << (approximation.divisorApprox <= 99999 ? "/" : " / ") << approximation.divisorApprox
+           << layout.betweenForms;
+  out << fraction;
 
-  out << layout.betweenForms;
   // The integral part is the quotient unless its magnitude is zero; a zero
   // with flag 0 still shows its sign.
-  if (q != 0 && DecimalInteger("0") - q != 0) {
+  if (!q.isZero()) {
     out << q;
   } else if (q < 0) {
     out << "- ";
   }
-  out << "." << leadingZeros(a.nineDigits) << withoutTrailingZeros(a.nineDigits)
-      << layout.afterDigits;
-  if (isInexact(a)) out << layout.noteBefore << kNote << layout.noteAfter;
+  Text places;
+  places << "." << leadingZeros(approximation.nineDigits)
+         << withoutTrailingZeros(approximation.nineDigits) << layout.afterDigits;
+  if (inexact) places << layout.noteBefore << kNote << layout.noteAfter;
+  out << places;
 }
 
 }  // namespace
 
 QuotientApproximation approximateQuotient(const PairAnswers& answers) {
-  QuotientApproximation a{divisorIsZero(answers), 0, 0, 0};
-  if (a.zeroDivisor) return a;
+  QuotientApproximation approximation{0, 0, 0};
+  if (answers.second.isZero()) return approximation;
 
-  const int e = answers.second.countSignificantDigits();
-  if (e <= 9) {
-    // |remainder| < |divisor| < 10^9: both are read whole.
-    a.divisorApprox = readDigits(answers.second, kDigitCount - e, kDigitCount - 1);
-    a.remainderApprox = readDigits(answers.remainder, kDigitCount - e, kDigitCount - 1);
-  } else {
-    // Both truncated to the window of the divisor's leading nine digits.
-    a.divisorApprox = readDigits(answers.second, kDigitCount - e, kDigitCount + 8 - e);
-    a.remainderApprox = readDigits(answers.remainder, kDigitCount - e, kDigitCount + 8 - e);
-  }
+  // |remainder| < |divisor|, so both are read over the divisor's places:
+  // whole when it has at most nine digits, else truncated to the window of
+  // its leading nine.
+  const int divisorLength = answers.second.countSignificantDigits();
+  const int first = kDigitCount - divisorLength;
+  const int last = divisorLength <= 9 ? kDigitCount - 1 : first + 8;
+  approximation.divisorApprox = readDigits(answers.second, first, last);
+  approximation.remainderApprox = readDigits(answers.remainder, first, last);
   // Each step is rounded to a double before the next: the places depend on
   // it (12345 / 100000000 gives .000123449). A volatile store makes even an
   // FPU that keeps wider registers, such as the x87, round there.
-  const volatile double ratio = static_cast<double>(a.remainderApprox) / a.divisorApprox;
+  const volatile double ratio =
+      static_cast<double>(approximation.remainderApprox) / approximation.divisorApprox;
   const volatile double scaled = ratio * 1000000000.0;
   // Equal truncated numbers give the ratio 1, whose nine places would read
   // 1000000000; the true ratio is below 1, so the places stop at all nines.
-  a.nineDigits = scaled > kLargestNineDigits ? kLargestNineDigits
-                                             : static_cast<std::int32_t>(scaled);
-  return a;
+  approximation.nineDigits =
+      scaled > kLargestNineDigits ? kLargestNineDigits : static_cast<std::int32_t>(scaled);
+  return approximation;
 }
 
 void printApproximation(std::ostream& out, const PairAnswers& answers,
                         const QuotientApproximation& approximation, std::time_t seconds) {
-  if (approximation.zeroDivisor) {
+  if (answers.second.isZero()) {
     out << kConsole.exactHeading;
     if (seconds % 4 == 0) {
       out << "the gods are angry...";
@@ -133,7 +145,7 @@ void printApproximation(std::ostream& out, const PairAnswers& answers,
 
 void writeApproximation(std::ostream& out, const PairAnswers& answers,
                         const QuotientApproximation& approximation) {
-  if (approximation.zeroDivisor) {
+  if (answers.second.isZero()) {
     out << "\n\nCombined with the remainder the quotient is undefined\n\n";
     return;
   }

@@ -13,7 +13,6 @@ namespace nines::session {
 // The machine numbers behind the fraction and the decimal, worked out once
 // per pair. For a zero divisor nothing is converted and all are 0.
 struct QuotientApproximation {
-  bool zeroDivisor;
   // The divisor's magnitude, or its leading nine digits when it has ten or
   // more; the remainder's magnitude at the same scale.
   std::int32_t divisorApprox;

@@ -1,0 +1,50 @@
+// Output assembled in memory and written with one insertion.
+#ifndef NINES_SESSION_TEXT_H_
+#define NINES_SESSION_TEXT_H_
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cstddef>
+#include <ostream>
+#include <string_view>
+
+namespace nines::session {
+
+// A run of texts and integers written to a stream with a single insertion. A
+// report is made of hundreds of small pieces, and each formatted insertion
+// costs far more than the few bytes it adds. Integers are plain decimals, as
+// a stream in the C locale writes them.
+//
+// The session's runs are short (a name of at most 31 characters is the only
+// piece of unbounded origin), so the text lives in the object: it holds
+// kCapacity characters, and anything beyond is dropped.
+class Text {
+ public:
+  static constexpr std::size_t kCapacity = 256;
+
+  Text& operator<<(std::string_view piece) {
+    assert(piece.size() <= kCapacity - size_ && "Text is full");
+    const std::size_t kept = std::min(piece.size(), kCapacity - size_);
+    std::copy_n(piece.data(), kept, chars_.data() + size_);
+    size_ += kept;
+    return *this;
+  }
+  Text& operator<<(int n) {
+    char digits[12];
+    return *this << std::string_view(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+  }
+
+  friend std::ostream& operator<<(std::ostream& out, const Text& text) {
+    return out.write(text.chars_.data(), static_cast<std::streamsize>(text.size_));
+  }
+
+ private:
+  std::array<char, kCapacity> chars_;
+  std::size_t size_ = 0;
+};
+
+}  // namespace nines::session
+
+#endif  // NINES_SESSION_TEXT_H_
