@@ -1,27 +1,22 @@
 #!/usr/bin/env bash
-# Times nines on a batch of 2,000 worst-case operand pairs, standard output
-# to a file, and compares it with the output floor: the same bytes written
-# again in the same write calls by replay_output, which does nothing else.
+# Times nines on 2,000 worst-case operand pairs, output to files, against the
+# output floor: the same bytes in the same write calls from replay_output,
+# which does nothing else. The fastest of NINES_BATCH_RUNS (default 5) runs of
+# each counts. Builds nothing; needs strace to learn how nines chunks output.
 #
-# Usage: bench/batch.sh [NINES [REPLAY]]
-#   NINES   the program; default build/release/session/nines
-#   REPLAY  the floor tool; default build/release/bench/replay_output
-# Builds nothing. Needs strace, to learn how the program chunks its output.
-# NINES_BATCH_RUNS (default 5) sets how many timed runs of each; the fastest
-# of each counts.
+# Usage: bench/batch.sh [NINES [REPLAY]]   (default: the release build's)
 set -euo pipefail
+shopt -s inherit_errexit
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 nines=$(realpath "${1:-$root/build/release/session/nines}")
 replay=$(realpath "${2:-$root/build/release/bench/replay_output}")
 runs=${NINES_BATCH_RUNS:-5}
 pairs=2000
-
 for tool in "$nines" "$replay"; do
   [ -x "$tool" ] || { echo "batch.sh: $tool is not built" >&2; exit 1; }
 done
 command -v strace >/dev/null || { echo "batch.sh: strace is needed" >&2; exit 1; }
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -48,48 +43,46 @@ function digits(n,   s, j) {
   return s
 }' >"$work/input"
 
-# One traced run captures the output and the size of every write to the
-# console and to answers.txt, in order.
+# One traced run captures the output and the size of each write, in order:
+# "0 N" to the console, "1 N" to answers.txt, as replay_output reads them.
 mkdir "$work/capture"
 (cd "$work/capture" &&
-  strace -qq -s 0 -e trace=openat,write -o "$work/trace" "$nines" <"$work/input" >console)
+  strace -qq -s 0 -e trace=openat,write -o ../trace "$nines" <../input >console)
 awk '
-  /^openat\(.*"answers\.txt"/ { answersFd = $NF; next }
+  /^openat\(.*"answers\.txt"/ { answers = $NF; next }
   /^write\(/ {
     fd = substr($1, 7) + 0
-    if (fd == 1) print "console", $NF
-    else if (fd == answersFd) print "answers", $NF
+    if (fd == 1) print 0, $NF
+    else if (fd == answers) print 1, $NF
     else { print "batch.sh: unexpected write: " $0 > "/dev/stderr"; exit 1 }
   }' "$work/trace" >"$work/chunks"
 
-# Each timed run starts in a fresh folder and writes its output to files
-# there; both are timed from start to exit.
-fresh() { rm -rf "$work/run" && mkdir "$work/run" && cd "$work/run"; }
-nanoseconds() {
-  local start end
-  start=$(date +%s%N)
+# COMMAND...: its wall time in microseconds, run in a fresh folder with
+# standard output to a file there.
+microseconds() {
+  rm -rf "$work/run" && mkdir "$work/run" && cd "$work/run"
+  local start=${EPOCHREALTIME/[.,]/}
   "$@" >console
-  end=$(date +%s%N)
-  echo $((end - start))
+  echo $((${EPOCHREALTIME/[.,]/} - start))
 }
-
-program=
-floor=
+program=0
+floor=0
 for ((i = 0; i < runs; i++)); do
-  fresh
-  p=$(nanoseconds "$nines" <"$work/input")
-  fresh
-  f=$(nanoseconds "$replay" "$work/chunks" "$work/capture/console" "$work/capture/answers.txt")
-  cd "$work"
-  if [ -z "$program" ] || [ "$p" -lt "$program" ]; then program=$p; fi
-  if [ -z "$floor" ] || [ "$f" -lt "$floor" ]; then floor=$f; fi
+  p=$(microseconds "$nines" <"$work/input")
+  f=$(microseconds "$replay" "$work/chunks" "$work/capture/console" "$work/capture/answers.txt")
+  program=$((program == 0 || p < program ? p : program))
+  floor=$((floor == 0 || f < floor ? f : floor))
+done
+# The last floor run must have written exactly what nines did.
+for file in console answers.txt; do
+  cmp -s "$work/capture/$file" "$work/run/$file" ||
+    { echo "batch.sh: replay_output wrote another $file" >&2; exit 1; }
 done
 
-awk -v pairs="$pairs" -v program="$program" -v floor="$floor" -v runs="$runs" \
-    -v writes="$(wc -l <"$work/chunks")" -v bytes="$(cat "$work/capture/console" \
-    "$work/capture/answers.txt" | wc -c)" 'BEGIN {
-  printf "%d pairs, %d bytes in %d writes; fastest of %d runs each\n", pairs, bytes, writes, runs
-  printf "nines:        %8.2f ms  %6.2f us per pair\n", program / 1e6, program / pairs / 1e3
-  printf "output floor: %8.2f ms  %6.2f us per pair\n", floor / 1e6, floor / pairs / 1e3
+bytes=$(cat "$work/capture/console" "$work/capture/answers.txt" | wc -c)
+echo "$pairs pairs, $bytes bytes in $(wc -l <"$work/chunks") writes; fastest of $runs runs each"
+awk -v pairs="$pairs" -v program="$program" -v floor="$floor" 'BEGIN {
+  printf "nines:        %8.2f ms  %6.2f us per pair\n", program / 1e3, program / pairs
+  printf "output floor: %8.2f ms  %6.2f us per pair\n", floor / 1e3, floor / pairs
   printf "nines / floor: %.2f\n", program / floor
 }'
