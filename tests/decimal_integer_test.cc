@@ -5,23 +5,19 @@
 #include <vector>
 
 #include "gtest/gtest.h"
-#include "tests/well_formed.h"
+#include "tests/value_checks.h"
 
 namespace nines {
 namespace {
 
-using testing::plainText;
-
-// "-" followed by digits (written out: GCC 12 warns falsely on "-" + string).
-std::string minus(const std::string& digits) { return std::string("-").append(digits); }
-
-const std::string kNines80(80, '9');
-const std::string kOutOfRange80 = std::string(79, '9') + "8";
+using namespace testing;  // the shared helpers of tests/value_checks.h
 
 struct TextCase {
   std::string text;
   std::string value;  // plain signed decimal, "-0" for a zero with flag 0
   int digitSum, digitSum2, digitSum3, digitSum4, singleDigit, residue;
+
+  friend void PrintTo(const TextCase& c, std::ostream* out) { *out << c.text; }
 };
 
 class TextConstructorTest : public ::testing::TestWithParam<TextCase> {};
@@ -67,28 +63,18 @@ INSTANTIATE_TEST_SUITE_P(
         {"\xe2\x88\x92" "5", "0", 0, 0, 0, 0, 0, 0},
         {"--5", "-5", -5, 0, 0, 0, -5, 4},
         // The sentinels as constructed.
-        {kNines80, kNines80, 720, 9, 0, 0, 9, 0},
-        {minus(kNines80), minus(kNines80), -720, -9, 0, 0, -9, 0},
-        {kOutOfRange80, kOutOfRange80, 719, 17, 8, 0, 8, 8},
+        {kUndefinedText, kUndefinedText, 720, 9, 0, 0, 9, 0},
+        {"-" + kUndefinedText, "-" + kUndefinedText, -720, -9, 0, 0, -9, 0},
+        {kOutOfRangeText, kOutOfRangeText, 719, 17, 8, 0, 8, 8},
         // Chains that need all four sums: 699 -> 24 -> 6; 79 nines -> 711 -> 9.
         {std::string(77, '9') + "888", std::string(77, '9') + "888", 717, 15, 6, 0, 6, 6},
         {std::string(22, '9') + "1", std::string(22, '9') + "1", 199, 19, 10, 1, 1, 1},
-        {minus(std::string(22, '9') + "1"), minus(std::string(22, '9') + "1"), -199, -19, -10, -1,
+        {"-" + std::string(22, '9') + "1", "-" + std::string(22, '9') + "1", -199, -19, -10, -1,
          -1, 8},
     }),
-    [](const ::testing::TestParamInfo<TextCase>& info) { return "Row" + std::to_string(info.index); });
-
-TEST(TextConstructorTest, PlacesDigitsRightAligned) {
-  const DecimalInteger v("9866");
-  EXPECT_EQ(v.digitAt(76), 9);
-  EXPECT_EQ(v.digitAt(77), 8);
-  EXPECT_EQ(v.digitAt(78), 6);
-  EXPECT_EQ(v.digitAt(79), 6);
-  EXPECT_EQ(v.digitAt(75), 0);
-  EXPECT_EQ(v.countSignificantDigits(), 4);
-  EXPECT_EQ(DecimalInteger("-0").isNonNegative(), 0);
-  EXPECT_EQ(DecimalInteger("+42"), DecimalInteger("42"));
-}
+    [](const ::testing::TestParamInfo<TextCase>& info) {
+      return testing::testName({info.param.text});
+    });
 
 // The leading digit at every place, alone or followed by nines, and results
 // whose length differs from their operands': the count of significant digits
@@ -98,7 +84,7 @@ TEST(TextConstructorTest, SignificantDigitsAtEveryPlace) {
     SCOPED_TRACE("length " + std::to_string(length));
     const std::string tail(static_cast<std::size_t>(length - 1), '9');
     const std::string zeros(static_cast<std::size_t>(length - 1), '0');
-    for (const std::string& text : {"1" + zeros, "7" + tail, minus("1" + tail)}) {
+    for (const std::string& text : {"1" + zeros, "7" + tail, "-1" + tail}) {
       const DecimalInteger v(text.c_str());
       EXPECT_EQ(v.countSignificantDigits(), length) << text;
       EXPECT_EQ(plainText(v), text);
@@ -121,13 +107,13 @@ struct LongTextCase {
 TEST(TextConstructorTest, OverLongTextsStayInsideTheRecord) {
   const std::vector<LongTextCase> cases = {
       {std::string(200, '0') + "123", "123", false},
-      {minus(std::string(81, '0') + "7"), "-7", false},
+      {"-" + std::string(81, '0') + "7", "-7", false},
       {"+" + std::string(100, 'z') + "7", "7", false},
       {"1" + std::string(80, '0'), "", true},
-      {minus(std::string(81, '5')), "", true},
+      {"-" + std::string(81, '5'), "", true},
       {std::string(100000, '9'), "", true},
       {std::string(80, '7'), std::string(80, '7'), false},
-      {minus(std::string(80, '7')), minus(std::string(80, '7')), false},
+      {"-" + std::string(80, '7'), "-" + std::string(80, '7'), false},
   };
   for (const LongTextCase& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 90));
@@ -162,9 +148,9 @@ TEST(IntegerConstructorTest, MatchesTextConstructor) {
 
 TEST(SentinelTest, PredicatesAndChains) {
   const DecimalInteger undefined = DecimalInteger::undefined();
-  const DecimalInteger negativeUndefined((minus(kNines80)).c_str());
+  const DecimalInteger negativeUndefined(("-" + kUndefinedText).c_str());
   const DecimalInteger outOfRange = DecimalInteger::outOfRange();
-  const DecimalInteger negativeOutOfRange((minus(kOutOfRange80)).c_str());
+  const DecimalInteger negativeOutOfRange(("-" + kOutOfRangeText).c_str());
   EXPECT_TRUE(undefined.isUndefined());
   EXPECT_TRUE(negativeUndefined.isUndefined());
   EXPECT_FALSE(undefined.isOutOfRange());
@@ -184,7 +170,8 @@ TEST(CopyAssignmentTest, CopiesDigitsAndRecomputesChain) {
   EXPECT_EQ(target.getDigitSum2(), 11);
   EXPECT_EQ(target.getResidue(), 2);
   EXPECT_EQ(target.countSignificantDigits(), 4);
-  target = target;
+  DecimalInteger& itself = target;
+  target = itself;
   EXPECT_EQ(target, source);
   EXPECT_WELL_FORMED(target);
 }
@@ -201,9 +188,9 @@ TEST(ComparisonTest, SixOperatorsAgreeWithTheOrder) {
       {"-5", "3", -1},    {"-7", "-2", -1},   {"9", "12", -1},
       {"5", "5", 0},      {"-5", "-5", 0},    {"-0", "0", -1},
       {"-0", "-0", 0},    {"-0", "1", -1},    {"-1", "-0", -1},
-      {"0", "+0", 0},     {std::string(79, '9'), kNines80, -1},
-      {kOutOfRange80, kNines80, -1},          {minus(kNines80), kNines80, -1},
-      {minus(kNines80), minus(kNines80), 0},    {"100", "99", 1},
+      {"0", "+0", 0},     {std::string(79, '9'), kUndefinedText, -1},
+      {kOutOfRangeText, kUndefinedText, -1},          {"-" + kUndefinedText, kUndefinedText, -1},
+      {"-" + kUndefinedText, "-" + kUndefinedText, 0},    {"100", "99", 1},
   };
   for (const OrderCase& c : cases) {
     SCOPED_TRACE(c.a + " vs " + c.b);

@@ -10,6 +10,7 @@
 #include "session/console_report.h"
 #include "session/pair_answers.h"
 #include "session/quotient_approximation.h"
+#include "tests/value_checks.h"
 
 namespace nines::session {
 namespace {
@@ -24,6 +25,8 @@ PairAnswers answersFor(const std::string& a, const std::string& b) {
 struct CheckCase {
   std::string a, b;
   std::string sum, difference, product, division;
+
+  friend void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.a << " and " << c.b; }
 };
 
 class CheckLineTest : public ::testing::TestWithParam<CheckCase> {};
@@ -74,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"7", "-0", "7 + 0", "7 - 0", "7 * 0", "\t\t\t\t\tand 7 = ( undefined * 0 ) + 7\n\n"},
     }),
     [](const ::testing::TestParamInfo<CheckCase>& info) {
-      return "Row" + std::to_string(info.index);
+      return testing::testName({info.param.a, info.param.b});
     });
 
 // The combined quotient on the console and in the answers file. `seconds`
@@ -83,6 +86,8 @@ struct CombinedCase {
   std::string a, b;
   long long seconds;
   std::string console, file;
+
+  friend void PrintTo(const CombinedCase& c, std::ostream* out) { *out << c.a << " / " << c.b; }
 };
 
 class CombinedQuotientTest : public ::testing::TestWithParam<CombinedCase> {};
@@ -168,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
          "\n\nCombined with the remainder the quotient is undefined\n\n"},
     }),
     [](const ::testing::TestParamInfo<CombinedCase>& info) {
-      return "Row" + std::to_string(info.index);
+      return testing::testName({info.param.a, info.param.b});
     });
 
 TEST(AnswersFileTest, BlockOfOnePair) {

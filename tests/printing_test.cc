@@ -4,20 +4,20 @@
 
 #include "arith/decimal_integer.h"
 #include "gtest/gtest.h"
+#include "tests/value_checks.h"
 
 namespace nines {
 namespace {
 
-// "-" followed by digits (written out: GCC 12 warns falsely on "-" + string).
-std::string minus(const std::string& digits) { return std::string("-").append(digits); }
-
-const std::string kNines80(80, '9');
-const std::string kOutOfRange80 = std::string(79, '9') + "8";
+using testing::kOutOfRangeText;
+using testing::kUndefinedText;
 
 struct PrintCase {
   std::string text;
   std::string printed;
   std::string chain;
+
+  friend void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.text; }
 };
 
 class PrintTest : public ::testing::TestWithParam<PrintCase> {};
@@ -49,17 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
         {"000123", " 123", "\t\t\t\t\t->  6"},
         {std::string(22, '9') + "1", " " + std::string(22, '9') + "1",
          "\t\t\t\t\t->  199  ->  19  ->  10  ->  1"},
-        {minus(std::string(22, '9') + "1"), minus(std::string(22, '9') + "1"),
+        {"-" + std::string(22, '9') + "1", "-" + std::string(22, '9') + "1",
          "\t\t\t\t\t->  -199  ->  -19  ->  -10  ->  -1  ->  8"},
-        {kNines80, " undefined", "\t\t\t\t\t->  undefined"},
-        {minus(kNines80), " undefined", "\t\t\t\t\t->  undefined"},
-        {kOutOfRange80, " out of range\n", "\t\t\t\t\t->  719  ->  17  ->  8"},
+        {kUndefinedText, " undefined", "\t\t\t\t\t->  undefined"},
+        {"-" + kUndefinedText, " undefined", "\t\t\t\t\t->  undefined"},
+        {kOutOfRangeText, " out of range\n", "\t\t\t\t\t->  719  ->  17  ->  8"},
         // Only flag 1 makes the out-of-range value; with flag 0 it is digits.
-        {minus(kOutOfRange80), minus(kOutOfRange80),
+        {"-" + kOutOfRangeText, "-" + kOutOfRangeText,
          "\t\t\t\t\t->  -719  ->  -17  ->  -8  ->  1"},
         {"1" + std::string(79, '0'), " 1" + std::string(79, '0'), "\t\t\t\t\t->  1"},
     }),
-    [](const ::testing::TestParamInfo<PrintCase>& info) { return "Row" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<PrintCase>& info) {
+      return testing::testName({info.param.text});
+    });
 
 TEST(ProofChainTest, ReceiverDecidesUndefined) {
   const DecimalInteger undefined = DecimalInteger::undefined();

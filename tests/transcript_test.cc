@@ -20,9 +20,12 @@
 #include "gtest/gtest.h"
 #include "session/session.h"
 #include "tests/fake_world.h"
+#include "tests/read_file.h"
 
 namespace nines::session {
 namespace {
+
+using testing::readFile;
 
 const std::string kGoldenDir = NINES_GOLDEN_DIR;
 
@@ -46,6 +49,8 @@ struct TranscriptCase {
   Fault fault;
   int status;
   std::string err;
+
+  friend void PrintTo(const TranscriptCase& c, std::ostream* out) { *out << c.golden; }
 };
 
 // The console; whenever a "Do another?" prompt is written, it notes what the
@@ -86,13 +91,6 @@ std::vector<std::string> blockEnds(const std::string& file) {
     prefixes.push_back(file.substr(0, at + rule.size()));
   }
   return prefixes;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // The first differing line, to make a failure readable.

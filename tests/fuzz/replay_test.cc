@@ -9,13 +9,15 @@
 #include <vector>
 
 #include "gtest/gtest.h"
-#include "tests/fuzz/operations_check.h"
-#include "tests/fuzz/session_check.h"
+#include "tests/fuzz/checks.h"
+#include "tests/read_file.h"
 
 namespace nines::fuzz {
 namespace {
 
 namespace fs = std::filesystem;
+
+using testing::readFile;
 
 const fs::path kFuzzDir = NINES_FUZZ_DIR;
 
@@ -25,13 +27,6 @@ struct Target {
 
   friend void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
 };
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 std::vector<fs::path> inputsIn(const fs::path& folder) {
   std::vector<fs::path> files;

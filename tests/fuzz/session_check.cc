@@ -1,4 +1,4 @@
-#include "tests/fuzz/session_check.h"
+#include "tests/fuzz/checks.h"
 
 #include <cstddef>
 #include <ctime>

@@ -1,5 +1,7 @@
-#include "tests/well_formed.h"
+#include "tests/value_checks.h"
 
+#include <cctype>
+#include <cstdio>
 #include <vector>
 
 namespace nines::testing {
@@ -62,6 +64,41 @@ std::string plainText(const DecimalInteger& v) {
     text += static_cast<char>('0' + v.digitAt(i));
   }
   return text;
+}
+
+std::string testName(std::initializer_list<std::string_view> texts) {
+  std::string name;
+  for (std::string_view text : texts) {
+    if (!name.empty()) name += "_";
+    if (text.empty()) name += "empty";
+    for (std::size_t i = 0; i < text.size();) {
+      std::size_t run = 1;
+      while (i + run < text.size() && text[i + run] == text[i]) ++run;
+      const unsigned char c = static_cast<unsigned char>(text[i]);
+      std::string spelled;
+      if (std::isalnum(c)) {
+        spelled = std::string(1, static_cast<char>(c));
+      } else if (c == '-') {
+        spelled = "minus";
+      } else if (c == '+') {
+        spelled = "plus";
+      } else if (c == ' ') {
+        spelled = "blank";
+      } else {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "c%02x", c);
+        spelled = hex;
+      }
+      if (run >= 4) {
+        name += std::to_string(run) + "x" + spelled;
+        i += run;
+      } else {
+        name += spelled;
+        ++i;
+      }
+    }
+  }
+  return name;
 }
 
 }  // namespace nines::testing
