@@ -56,13 +56,13 @@ DecimalInteger DecimalInteger::fromText(const char* text) {
     }
   }
   // The rest are right-aligned, the last at index 79; a non-digit is 0.
-  Digits digits{};
+  Digits placed{};
   const std::size_t first = kDigitCount - (length - excess);
   for (std::size_t i = excess; i < length; ++i) {
     const char c = places[i];
-    digits[first + i - excess] = static_cast<std::int16_t>(isDecimalDigit(c) ? c - '0' : 0);
+    placed[first + i - excess] = static_cast<std::int16_t>(isDecimalDigit(c) ? c - '0' : 0);
   }
-  return DecimalInteger(digits, flag);
+  return DecimalInteger(placed, flag);
 }
 
 DecimalInteger::DecimalInteger(std::int32_t n) : digits{}, nonNegative(n >= 0 ? 1 : 0) {
@@ -80,8 +80,8 @@ DecimalInteger::DecimalInteger(const Digits& magnitudeDigits, int sign)
   applyChainRule();
 }
 
-DecimalInteger DecimalInteger::arithmeticResult(const Digits& digits, int sign) {
-  DecimalInteger result(digits, sign);
+DecimalInteger DecimalInteger::arithmeticResult(const Digits& resultDigits, int sign) {
+  DecimalInteger result(resultDigits, sign);
   if (result.isOutOfRange()) result.residue = 0;
   return result;
 }

@@ -134,14 +134,14 @@ class [[nodiscard]] DecimalInteger {
 
  private:
   // Builds a value from digits and a sign flag, with the chain computed.
-  DecimalInteger(const Digits& digits, int nonNegative);
+  DecimalInteger(const Digits& magnitude, int sign);
 
   // The value a text spells; see the text constructor.
   static DecimalInteger fromText(const char* text);
 
   // A result of +, - or *: the value of the digits and sign flag, with
   // residue 0 when it is the out-of-range value.
-  static DecimalInteger arithmeticResult(const Digits& digits, int nonNegative);
+  static DecimalInteger arithmeticResult(const Digits& magnitude, int sign);
 
   // a + b, with b's sign flag taken as bFlag: the one addition behind + and -.
   static DecimalInteger signedSum(const DecimalInteger& a, const DecimalInteger& b,
