@@ -140,19 +140,6 @@ run full_disk 'ln -s /dev/full answers.txt'
 expectRun full_disk 1 "File could not be written" 1 yes
 finish full_disk
 
-# The console of a whole run is the recorded one up to the closing screen,
-# which ends with the run's own time.
-cp "$golden/pair_9866.in" "$work/console.in"
-run console
-expectRun console 0 "" 1 yes
-expectAnswers console Alice 1
-beforeClosing() { sed '/^To print the answers/,$d' "$1"; }
-cmp -s <(beforeClosing "$golden/pair_9866.out") <(beforeClosing "$work/console.out") ||
-  problem "console output differs from pair_9866.out"
-grep -q -E $'^\t\t\t\tRun time\t[0-9]{2}:[0-9]{2}:[0-9]{2} [A-Z][a-z]{2} [0-9]{2} [0-9]{4}$' \
-  "$work/console.out" || problem "no run time line"
-finish console
-
 # Standard streams that cannot be read or written: the run goes on to its
 # end, the answers file is whole, and the failure is told once, status 1.
 # A closed stream keeps its descriptor from answers.txt.
