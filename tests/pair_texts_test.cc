@@ -126,6 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
          "\t  or\n\t.000976562\n\n\t\t\t... to nine decimal places",
          "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  1/1024\n\n"
          "\t  or\n\n\t.000976562\n\n\t\t\t... to nine decimal places\n\n"},
+        // Places ending in one zero (090909090) are inexact; trimmed, the
+        // decimal keeps its leading zero.
+        {"1", "11", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  1/11\n\t  or\n"
+         "\t.09090909\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  1/11\n\n"
+         "\t  or\n\n\t.09090909\n\n\t\t\t... to nine decimal places\n\n"},
         {"2", "3", 1,
          "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  2/3\n\t  or\n"
          "\t.666666666\n\n\t\t\t... to nine decimal places",
