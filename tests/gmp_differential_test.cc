@@ -100,18 +100,21 @@ TEST(GmpDifferentialTest, DivisionByConstruction) {
   }
 }
 
-// The division search keeps its numbers in two or three 64-bit words and
-// writes them out in parts of 19 digits: quotients and remainders just below,
-// at and above each of those limits, by small and long divisors, in every
-// sign combination.
+// The division search keeps its numbers in two or three 64-bit words, or in
+// 32-bit halves where the compiler has no 128-bit integer, and writes them
+// out in parts of 19 or 9 digits: quotients and remainders just below, at
+// and above each of those limits, by small and long divisors, in every sign
+// combination.
 TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
   const auto power = [](unsigned long base, unsigned long exponent) {
     mpz_class result;
     mpz_ui_pow_ui(result.get_mpz_t(), base, exponent);
     return result;
   };
-  const mpz_class limits[] = {power(2, 64),  power(10, 19), power(2, 64) * power(10, 19),
-                              power(2, 127), power(2, 128), power(10, 38)};
+  const mpz_class limits[] = {power(2, 32),  power(2, 64),  power(2, 96),
+                              power(2, 127), power(2, 128), power(10, 9),
+                              power(10, 19), power(10, 27), power(10, 36),
+                              power(10, 38), power(2, 64) * power(10, 19)};
   const mpz_class divisors[] = {2, 3, 7, 9, 10, 99, power(10, 18) + 1, power(2, 64) - 1};
   int checked = 0;
   for (const mpz_class& limit : limits) {
