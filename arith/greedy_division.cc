@@ -160,12 +160,13 @@ void search(View a, View b, Digits& quotient, Digits& remainder) {
   assert(Ops<Number>::fromSmall(2) <= divisor && divisor + divisor <= dividend &&
          "greedyQuotient needs |b| >= 2 and 2|b| <= |a|");
 
-  // Doubling: Q := 2, then Q := Q * 2 while (Q * 2) * b <= a.
+  // Doubling: Q := 2, then Q := Q * 2 while (Q * 2) * b <= a. Each trial's
+  // product becomes Q * b when the trial succeeds.
   Number q = Ops<Number>::fromSmall(2);
   Number qb = divisor + divisor;
-  while (qb + qb <= dividend) {
+  for (Number trial = qb + qb; trial <= dividend; trial = qb + qb) {
     q = q + q;
-    qb = qb + qb;
+    qb = trial;
   }
 
   // Greedy filling over the steps 10^38 .. 10^0. A step P with P * b longer
@@ -179,9 +180,10 @@ void search(View a, View b, Digits& quotient, Digits& remainder) {
   }
   for (int k = top; k >= 0; --k) {
     const Number& step = kPowersOfTen<Number>[static_cast<std::size_t>(k)];
-    while (qb + stepTimesDivisor[k] <= dividend) {
+    for (Number trial = qb + stepTimesDivisor[k]; trial <= dividend;
+         trial = qb + stepTimesDivisor[k]) {
       q = q + step;
-      qb = qb + stepTimesDivisor[k];
+      qb = trial;
     }
   }
 
