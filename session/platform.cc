@@ -42,7 +42,7 @@ ClosedStandardStreams holdStandardDescriptors() {
       open("/dev/null", O_RDWR);
     }
   }
-  return {closed[0], closed[1], closed[2]};
+  return {closed[0], closed[1]};
 }
 
 #endif

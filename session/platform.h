@@ -10,17 +10,18 @@ namespace nines::platform {
 // The local broken-down form of a calendar time.
 std::tm localTime(std::time_t seconds);
 
-// Which standard streams had no open descriptor when the program started.
+// Whether standard input and output had no open descriptor when the program
+// started.
 struct ClosedStandardStreams {
   bool in = false;
   bool out = false;
-  bool err = false;
 };
 
-// Opens the null device on each standard descriptor that is closed, so that a
-// file opened later (answers.txt) cannot take its number and receive bytes
-// meant for that stream. Call before anything is opened; reports which were
-// closed.
+// Opens the null device on each of the three standard descriptors that is
+// closed, so that a file opened later (answers.txt) cannot take its number
+// and receive bytes meant for that stream. Call before anything is opened;
+// reports whether input and output were closed (a closed standard error
+// needs nothing more).
 ClosedStandardStreams holdStandardDescriptors();
 
 }  // namespace nines::platform
