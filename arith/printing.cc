@@ -1,54 +1,34 @@
-// Stream insertion of a value and its proof chain. Each text is built whole
-// and inserted once: formatted insertion of many small pieces costs more than
-// the bytes they add.
-#include <algorithm>
+// Stream insertion of a value and its proof chain, each built whole in a
+// Text and inserted once.
 #include <array>
-#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <ostream>
 #include <string_view>
 
 #include "arith/decimal_integer.h"
+#include "arith/text.h"
 
 namespace nines {
-namespace {
-
-// Room for a sign and 80 digits, or for five tabs and a chain of five members.
-class ShortText {
- public:
-  void append(std::string_view piece) { end_ = std::copy(piece.begin(), piece.end(), end_); }
-  void append(char c) { *end_++ = c; }
-  void appendNumber(int n) { end_ = std::to_chars(end_, chars_.data() + chars_.size(), n).ptr; }
-  std::ostream& writeTo(std::ostream& out) const {
-    return out.write(chars_.data(), end_ - chars_.data());
-  }
-
- private:
-  std::array<char, 96> chars_;
-  char* end_ = chars_.data();
-};
-
-}  // namespace
 
 std::ostream& operator<<(std::ostream& out, const DecimalInteger& value) {
   if (value.isUndefined()) return out << " undefined";
   if (value.isOutOfRange()) return out << " out of range" << std::endl;
 
-  ShortText text;
+  Text text;
   const int length = value.countSignificantDigits();
-  if (length == 0) text.append('0');
-  if (value.isNonNegative()) text.append(' ');
+  if (length == 0) text << '0';
+  if (value.isNonNegative()) text << ' ';
   if (length > 0) {
-    if (!value.isNonNegative()) text.append('-');
+    if (!value.isNonNegative()) text << '-';
     std::array<char, kDigitCount> digits;
     for (int i = 0; i < length; ++i) {
       digits[static_cast<std::size_t>(i)] =
           static_cast<char>('0' + value.digitAt(kDigitCount - length + i));
     }
-    text.append(std::string_view(digits.data(), static_cast<std::size_t>(length)));
+    text << std::string_view(digits.data(), static_cast<std::size_t>(length));
   }
-  return text.writeTo(out);
+  return out << text;
 }
 
 void DecimalInteger::printProofChain(const DecimalInteger& value) const {
@@ -64,21 +44,18 @@ void DecimalInteger::printProofChain(std::ostream& out, const DecimalInteger& va
   // written is the single digit s.
   const std::int16_t members[] = {value.digitSum, value.digitSum2, value.digitSum3,
                                   value.digitSum4};
-  ShortText text;
-  text.append("\t\t\t\t\t->  ");
+  Text text;
+  text << "\t\t\t\t\t->  ";
   int s = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     s = members[i];
-    text.appendNumber(s);
+    text << s;
     if (std::abs(s) <= 9 || i == 3) break;
-    text.append("  ->  ");
+    text << "  ->  ";
   }
-  if (s == 9 || s == -9) text.append("  ->  0");
-  if (s < 0 && s != -9) {
-    text.append("  ->  ");
-    text.appendNumber(value.residue);
-  }
-  text.writeTo(out);
+  if (s == 9 || s == -9) text << "  ->  0";
+  if (s < 0 && s != -9) text << "  ->  " << static_cast<int>(value.residue);
+  out << text;
 }
 
 }  // namespace nines

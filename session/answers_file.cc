@@ -1,7 +1,7 @@
 #include "session/answers_file.h"
 
 #include "session/rules.h"
-#include "session/text.h"
+#include "arith/text.h"
 #include "session/time_text.h"
 
 namespace nines::session {

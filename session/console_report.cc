@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "session/rules.h"
-#include "session/text.h"
+#include "arith/text.h"
 
 // Lines that end with std::endl are flushed as they are written, so each
 // shows at once even when the console is a pipe or a file; the line ends

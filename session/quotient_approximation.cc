@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "session/text.h"
+#include "arith/text.h"
 
 namespace nines::session {
 namespace {

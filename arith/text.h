@@ -1,6 +1,6 @@
 // Output assembled in memory and written with one insertion.
-#ifndef NINES_SESSION_TEXT_H_
-#define NINES_SESSION_TEXT_H_
+#ifndef NINES_ARITH_TEXT_H_
+#define NINES_ARITH_TEXT_H_
 
 #include <algorithm>
 #include <array>
@@ -10,16 +10,16 @@
 #include <ostream>
 #include <string_view>
 
-namespace nines::session {
+namespace nines {
 
-// A run of texts and integers written to a stream with a single insertion. A
-// report is made of hundreds of small pieces, and each formatted insertion
-// costs far more than the few bytes it adds. Integers are plain decimals, as
-// a stream in the C locale writes them.
+// A run of texts, characters and integers written to a stream with a single
+// insertion. A value, its chain and a report are made of many small pieces,
+// and each formatted insertion costs far more than the few bytes it adds.
+// Integers are plain decimals, as a stream in the C locale writes them.
 //
-// The session's runs are short (a name of at most 31 characters is the only
-// piece of unbounded origin), so the text lives in the object: it holds
-// kCapacity characters, and anything beyond is dropped.
+// The runs are short (a value is at most 82 characters, and a name of at most
+// 31 is the only piece of unbounded origin), so the text lives in the object:
+// it holds kCapacity characters, and anything beyond is dropped.
 class Text {
  public:
   static constexpr std::size_t kCapacity = 256;
@@ -31,6 +31,7 @@ class Text {
     size_ += kept;
     return *this;
   }
+  Text& operator<<(char c) { return *this << std::string_view(&c, 1); }
   Text& operator<<(int n) {
     char digits[12];
     return *this << std::string_view(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
@@ -45,6 +46,6 @@ class Text {
   std::size_t size_ = 0;
 };
 
-}  // namespace nines::session
+}  // namespace nines
 
-#endif  // NINES_SESSION_TEXT_H_
+#endif  // NINES_ARITH_TEXT_H_
