@@ -50,6 +50,25 @@ bool skipBlanks(std::istream& in) {
   }
 }
 
+// How many of the first `kept` bytes of a word remain when a UTF-8 character
+// that the cut at `kept` would split is dropped whole, so that a shortened
+// name in any script is still made of whole characters. Bytes that are not
+// UTF-8 are cut where they stand.
+std::size_t lengthOfWholeCharacters(std::span<const char> word, std::size_t kept) {
+  const auto byte = [&word](std::size_t i) { return static_cast<unsigned char>(word[i]); };
+  // The last character's first byte is the last byte that does not continue
+  // one (10xxxxxx), at most three bytes back.
+  std::size_t start = kept;
+  while (start > 0 && kept - start < 3 && (byte(start - 1) & 0xC0) == 0x80) --start;
+  if (start == 0) return kept;
+  const unsigned char first = byte(start - 1);
+  const std::size_t needed = first >= 0xF0 && first <= 0xF7   ? 4
+                             : first >= 0xE0 && first <= 0xEF ? 3
+                             : first >= 0xC0 && first <= 0xDF ? 2
+                                                              : 1;
+  return kept - (start - 1) < needed ? start - 1 : kept;
+}
+
 }  // namespace
 
 void readPause(std::istream& in) {
@@ -58,7 +77,7 @@ void readPause(std::istream& in) {
 
 WordRead readWord(std::istream& in, std::span<char> buffer) {
   buffer[0] = '\0';
-  if (!skipBlanks(in)) return {false, 0};
+  if (!skipBlanks(in)) return {false, 0, 0};
   const std::size_t capacity = buffer.size() - 1;
   std::size_t length = 0;
   for (;;) {
@@ -72,8 +91,10 @@ WordRead readWord(std::istream& in, std::span<char> buffer) {
     ++length;
     advance(in);
   }
-  buffer[length < capacity ? length : capacity] = '\0';
-  return {true, length};
+  const std::size_t kept =
+      length <= capacity ? length : lengthOfWholeCharacters(buffer, capacity);
+  buffer[kept] = '\0';
+  return {true, length, kept};
 }
 
 }  // namespace nines::session

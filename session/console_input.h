@@ -19,12 +19,14 @@ void readPause(std::istream& in);
 struct WordRead {
   bool found;          // false at end of input or on a failed stream
   std::size_t length;  // the whole word's length, kept or not
+  std::size_t kept;    // how many of its bytes are stored before the terminator
 };
 
 // Skips blanks and line ends and reads one word up to the next blank or line
 // end. Its first buffer.size() - 1 bytes are stored with a terminator; the
-// rest of the word is consumed and dropped. Any byte, NUL included, can be
-// part of a word.
+// rest of the word is consumed and dropped, and a UTF-8 character that the
+// cut would split is dropped whole. Any byte, NUL included, can be part of a
+// word.
 WordRead readWord(std::istream& in, std::span<char> buffer);
 
 }  // namespace nines::session

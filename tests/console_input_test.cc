@@ -27,6 +27,13 @@ TEST(ReadWordTest, KeepsAtMostTheBufferAndDropsTheRest) {
       {"abcdefghij next", {"abcdefg", "next"}, {10, 4}},
       {std::string("1\0" "2 x", 5), {std::string("1\0" "2", 3), "x"}, {3, 1}},
       {"\xff\x80 \x01", {"\xff\x80", "\x01"}, {2, 1}},
+      // A cut never splits a UTF-8 character: Greek letters take two bytes,
+      // a musical symbol four; bytes that are not UTF-8 are cut anywhere.
+      {"\u03b1\u03b2\u03b3\u03b4\u03b5", {"\u03b1\u03b2\u03b3"}, {10}},
+      {"abc\U0001D11E", {"abc\U0001D11E"}, {7}},
+      {"abcdef\U0001D11E", {"abcdef"}, {10}},
+      {"abcdef\xff\xff", {"abcdef\xff"}, {8}},
+      {"ab\x80\x80\x80\x80\x80\x80", {"ab\x80\x80\x80\x80\x80"}, {8}},
       {std::string(10'000'000, '7'), {"7777777"}, {10'000'000}},
   };
   for (const WordCase& c : cases) {
@@ -36,9 +43,9 @@ TEST(ReadWordTest, KeepsAtMostTheBufferAndDropsTheRest) {
     std::vector<std::string> words;
     std::vector<std::size_t> lengths;
     for (WordRead read = readWord(in, buffer); read.found; read = readWord(in, buffer)) {
-      words.emplace_back(buffer.data(), std::min(read.length, buffer.size() - 1));
+      words.emplace_back(buffer.data(), read.kept);
       lengths.push_back(read.length);
-      EXPECT_EQ(buffer[std::min(read.length, buffer.size() - 1)], '\0');
+      EXPECT_EQ(buffer[read.kept], '\0');
     }
     EXPECT_EQ(words, c.words);
     EXPECT_EQ(lengths, c.lengths);

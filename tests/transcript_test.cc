@@ -206,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"two_characters_at_first_pause", kTroops, Fault::kNone, 0, ""},
         {"over_long_operand", kNurses, Fault::kNone, 0, ""},
         {"over_long_name", kTroops, Fault::kNone, 0, ""},
+        {"over_long_greek_name", kNurses, Fault::kNone, 0, ""},
         {"input_ends_mid_pair", kNurses, Fault::kNone, 0, ""},
         {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
         {"crlf_line_ends", kTroops, Fault::kNone, 0, ""},
