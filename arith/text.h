@@ -34,7 +34,8 @@ class Text {
   Text& operator<<(char c) { return *this << std::string_view(&c, 1); }
   Text& operator<<(int n) {
     char digits[12];
-    return *this << std::string_view(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+    const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
 
   friend std::ostream& operator<<(std::ostream& out, const Text& text) {
