@@ -1,5 +1,4 @@
 // The program entry: wires the real console, clock and file into the session.
-#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -7,18 +6,7 @@
 #include "session/answers_file.h"
 #include "session/platform.h"
 #include "session/session.h"
-
-namespace {
-
-class SystemClock final : public nines::session::Clock {
- public:
-  std::time_t now() const override { return std::time(nullptr); }
-  std::tm localTime(std::time_t seconds) const override {
-    return nines::platform::localTime(seconds);
-  }
-};
-
-}  // namespace
+#include "session/system_clock.h"
 
 int main() {
   // A standard stream that was closed at start cannot be used: the session
@@ -32,7 +20,7 @@ int main() {
   if (closed.in) std::cin.setstate(std::ios::badbit);
   if (closed.out) std::cout.setstate(std::ios::badbit);
 
-  const SystemClock clock;
+  const nines::session::SystemClock clock;
   return nines::session::runSession({
       .in = std::cin,
       .out = std::cout,
