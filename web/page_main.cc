@@ -1,0 +1,105 @@
+// The browser edition's entry: wires the page's keyboard and screen, the
+// page's clock and answers.txt in the page's in-memory file system into the
+// session, as session/main.cc wires the console's. The page's side of each
+// hook is `Module.page`, set by the script of nines.html.
+#include <emscripten.h>
+
+#include <array>
+#include <fstream>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <streambuf>
+
+#include "session/answers_file.h"
+#include "session/session.h"
+#include "session/system_clock.h"
+
+// Waits for the page to have typed input, without blocking it: the program's
+// stack is set aside (Asyncify) until the promise settles. Copies at most
+// `capacity` bytes of it to `buffer` and returns how many; 0 at the end of
+// input.
+EM_ASYNC_JS(int, waitForTypedBytes, (char* buffer, int capacity), {
+  const bytes = await Module.page.read(capacity);
+  HEAPU8.set(bytes, buffer);
+  return bytes.length;
+});
+
+// Hands bytes the program has written to the page's screen.
+EM_JS(void, showOnScreen, (const char* bytes, int length), {
+  Module.page.write(HEAPU8.slice(bytes, bytes + length));
+});
+
+// Tells the page that the session is over; the runtime stays alive, so its
+// own exit hook never fires.
+EM_JS(void, tellSessionEnded, (int status), { Module.page.ended(status); });
+
+namespace {
+
+// Input typed on the page, one line (or as much as fits) per refill.
+class TypedInput final : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    const int count = waitForTypedBytes(buffer_.data(), static_cast<int>(buffer_.size()));
+    if (count <= 0) return traits_type::eof();
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + count);
+    return traits_type::to_int_type(buffer_[0]);
+  }
+
+ private:
+  std::array<char, 4096> buffer_;
+};
+
+// Output for the page's screen, handed over whenever the program flushes or
+// the buffer fills.
+class Screen final : public std::streambuf {
+ public:
+  Screen() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+
+ protected:
+  int_type overflow(int_type c) override {
+    sync();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    return sputc(traits_type::to_char_type(c));
+  }
+
+  int sync() override {
+    showOnScreen(pbase(), static_cast<int>(pptr() - pbase()));
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    return 0;
+  }
+
+ private:
+  std::array<char, 4096> buffer_;
+};
+
+}  // namespace
+
+int main() {
+  TypedInput typed;
+  Screen screen;
+  Screen errorScreen;
+  std::istream in(&typed);
+  std::ostream out(&screen);
+  // Errors share the screen, as on a terminal: whatever the program wrote
+  // before them goes first, and each is shown at once.
+  std::ostream err(&errorScreen);
+  in.tie(&out);
+  err.tie(&out);
+  err.setf(std::ios::unitbuf);
+
+  const nines::session::SystemClock clock;
+  const int status = nines::session::runSession({
+      .in = in,
+      .out = out,
+      .err = err,
+      .clock = clock,
+      .compiled = {__TIME__, __DATE__},
+      .openAnswers = [] {
+        return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
+      },
+  });
+  out.flush();
+  tellSessionEnded(status);
+  return status;
+}
