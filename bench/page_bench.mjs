@@ -1,0 +1,70 @@
+// Times the browser edition in Chromium: how long the page takes to be ready
+// for the first line, and how long the screen takes to settle after Enter on
+// a pair's second operand, at pairs 1-10 and 191-200 of one session. A long
+// session must stay as quick as a short one.
+//
+// Usage (after the web preset's build and `npm ci` in web/):
+//   node bench/page_bench.mjs
+import { launchBrowser, openPage, typeLine } from '../tests/web/page_driver.mjs';
+
+const pairs = 200;
+
+// A 38-digit operand, the same for every run.
+let seed = 2026;
+function operand(sign) {
+  let digits = '';
+  for (let i = 0; i < 38; ++i) {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    digits += i === 0 ? 1 + (seed % 9) : seed % 10;
+  }
+  return sign + digits;
+}
+
+// Presses Enter on `text` from within the page and returns the milliseconds
+// until the program waits again with the new text laid out on the screen.
+function timeEnter(page, text) {
+  return page.evaluate((text) => new Promise((resolve) => {
+    const screen = document.getElementById('screen');
+    const line = document.getElementById('line');
+    line.value = text;
+    const start = performance.now();
+    line.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true, cancelable: true }));
+    // The program runs until its next read; a task queued now runs after it.
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => {
+      if (screen.getAttribute('aria-busy') !== 'false') return channel.port2.postMessage(0);
+      document.body.getBoundingClientRect();  // layout, should any be left
+      resolve(performance.now() - start);
+    };
+    channel.port2.postMessage(0);
+  }), text);
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const format = (ms) => `${ms.toFixed(1)} ms`;
+
+const browser = await launchBrowser();
+const readyTimes = [];
+for (let run = 0; run < 5; ++run) {
+  const { page, close } = await openPage(browser);
+  // From the start of navigation to the first wait for a line.
+  readyTimes.push(await page.evaluate(() => performance.now()));
+  await close();
+}
+
+const { page } = await openPage(browser);
+for (const line of ['a', 'b', 'c', 'Bench']) await typeLine(page, line);
+const settle = [];
+for (let pair = 1; pair <= pairs; ++pair) {
+  await timeEnter(page, operand(pair % 2 ? '' : '-'));
+  settle.push(await timeEnter(page, operand(pair % 3 ? '-' : '')));
+}
+const early = median(settle.slice(0, 10));
+const late = median(settle.slice(pairs - 10));
+const size = await page.evaluate(() => document.getElementById('screen').textContent.length);
+await browser.close();
+
+console.log(`ready for the first line:        ${format(median(readyTimes))} (median of 5 loads)`);
+console.log(`settled after Enter, pairs 1-10:   ${format(early)} (median)`);
+console.log(`settled after Enter, pairs 191-200: ${format(late)} (median; ${Math.round(size / 1024)} KiB on screen)`);
+console.log(`ratio late / early:               ${(late / early).toFixed(2)}`);
