@@ -61,7 +61,23 @@ Prediction predict(std::string_view input) {
   Reader reader(input);
   for (int i = 0; i < 3; ++i) reader.pause();
   Prediction p;
-  const std::string_view name = reader.word().value_or("").substr(0, kNameBytes);
+  const std::string_view word = reader.word().value_or("");
+  std::string_view name = word.substr(0, kNameBytes);
+  if (word.size() > kNameBytes) {
+    // A cut does not split a UTF-8 character: a lead byte among the last
+    // four kept, with fewer continuation bytes after it than it announces,
+    // goes with them.
+    for (std::size_t back = 1; back <= 4 && back <= name.size(); ++back) {
+      const auto byte = static_cast<unsigned char>(name[name.size() - back]);
+      if ((byte & 0xC0) == 0x80) continue;
+      const std::size_t length = byte >= 0xF0 && byte <= 0xF7   ? 4
+                                 : byte >= 0xE0 && byte <= 0xEF ? 3
+                                 : byte >= 0xC0 && byte <= 0xDF ? 2
+                                                                : 1;
+      if (back < length) name.remove_suffix(back);
+      break;
+    }
+  }
   p.name = name.substr(0, name.find('\0'));
 
   const auto operand = [&]() -> std::string_view {
