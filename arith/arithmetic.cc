@@ -67,16 +67,13 @@ DecimalInteger::Division DecimalInteger::divide(const DecimalInteger& divisor) c
   const bool twiceOverflows = magnitude::add(b, b, twiceDivisor);
   const magnitude::View twiceB{twiceDivisor, magnitude::significantLength(twiceDivisor)};
   if (!twiceOverflows && magnitude::compare(a, twiceB) >= 0) {
-    // Dividing by 1 needs no search: the quotient is the dividend's digits,
-    // however many (the search and long division would only rebuild them),
+    // Dividing by 1 needs no search: the quotient is the dividend's digits
     // and the remainder stays zero.
     const bool divisorIsOne = b.length == 1 && divisor.digits[kDigitCount - 1] == 1;
     if (divisorIsOne) {
       quotient = digits;
-    } else if (a.length <= magnitude::kSearchDigits) {
-      magnitude::greedyQuotient(a, b, quotient, remainder);
     } else {
-      magnitude::longDivide(a, b, quotient, remainder);
+      magnitude::greedyQuotient(a, b, quotient, remainder);
     }
   } else if (magnitude::compare(a, b) >= 0) {
     // |b| <= |a| < 2|b|: the quotient is 1 and the remainder |a| - |b|.

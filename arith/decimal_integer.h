@@ -39,10 +39,9 @@ namespace nines {
 // value, as an overflow would.
 //
 // Operands of more than 39 digits and sentinels used as operands get exact
-// answers: products are exact up to 10^80 (beyond it, out of range), and a
-// dividend of more than 39 digits is divided by long division, which reaches
-// the same truncated quotient that the greedy search would approach only after
-// astronomically many trials.
+// answers: products are exact up to 10^80 (beyond it, out of range), and the
+// division search steps by powers of ten above 10^38 where a dividend is long
+// enough to need them, so every quotient is the exact truncated one.
 class [[nodiscard]] DecimalInteger {
  public:
   // The value zero.

@@ -32,25 +32,6 @@ int toLimbs(View v, std::uint32_t (&limbs)[kOperandLimbs]) {
   return count;
 }
 
-// Working magnitude of the long division: one place more than a digit array,
-// since remainder * 10 + digit may need 81 digits.
-constexpr int kWideCount = kDigitCount + 1;
-using WideDigits = std::array<std::int8_t, kWideCount>;
-
-bool wideLessThan(const WideDigits& a, const WideDigits& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
-}
-
-void wideSubtract(WideDigits& a, const WideDigits& b) {
-  int borrow = 0;
-  for (int i = kWideCount - 1; i >= 0; --i) {
-    const auto k = static_cast<std::size_t>(i);
-    int d = a[k] - b[k] - borrow;
-    borrow = d < 0 ? 1 : 0;
-    a[k] = static_cast<std::int8_t>(d + 10 * borrow);
-  }
-}
-
 }  // namespace
 
 int significantLength(const Digits& digits) {
@@ -135,28 +116,6 @@ bool multiply(View a, View b, Digits& product) {
     }
   }
   return true;
-}
-
-void longDivide(View a, View b, Digits& quotient, Digits& remainder) {
-  WideDigits divisor{};
-  for (int i = kDigitCount - b.length; i < kDigitCount; ++i) {
-    divisor[static_cast<std::size_t>(i + 1)] = static_cast<std::int8_t>(at(b.digits, i));
-  }
-  WideDigits rest{};
-  for (int i = kDigitCount - a.length; i < kDigitCount; ++i) {
-    // rest := rest * 10 + next digit; rest < divisor keeps it within 81 places.
-    std::rotate(rest.begin(), rest.begin() + 1, rest.end());
-    rest[kWideCount - 1] = static_cast<std::int8_t>(at(a.digits, i));
-    int q = 0;
-    while (!wideLessThan(rest, divisor)) {
-      wideSubtract(rest, divisor);
-      ++q;
-    }
-    at(quotient, i) = static_cast<std::int16_t>(q);
-  }
-  for (int i = 0; i < kDigitCount; ++i) {
-    at(remainder, i) = rest[static_cast<std::size_t>(i + 1)];
-  }
 }
 
 }  // namespace nines::magnitude

@@ -33,10 +33,6 @@ void subtract(View a, View b, Digits& difference);
 // product unspecified, when the true product is 10^80 or more.
 bool multiply(View a, View b, Digits& product);
 
-// Long division of a by a nonzero b: quotient := floor(a / b), remainder :=
-// a - quotient * b (both start all zero).
-void longDivide(View a, View b, Digits& quotient, Digits& remainder);
-
 }  // namespace nines::magnitude
 
 #endif  // NINES_ARITH_MAGNITUDE_H_

@@ -1,7 +1,7 @@
-// A fixed-width unsigned number of N 64-bit words in standard C++ only, for
-// compilers without a 128-bit integer type. It has just what the division
-// search needs; every operation is exact, and wraps modulo 2^(64N) where a
-// built-in unsigned type would.
+// A fixed-width unsigned number of N 64-bit words in standard C++ only, the
+// same on every compiler. It has just what the division search needs; every
+// operation is exact, and wraps modulo 2^(64N) where a built-in unsigned
+// type would.
 #ifndef NINES_ARITH_MULTIWORD_H_
 #define NINES_ARITH_MULTIWORD_H_
 
@@ -14,8 +14,7 @@ namespace nines::magnitude {
 
 template <std::size_t N>
 struct MultiWord {
-  // Most significant first, so that the member-wise comparison is the
-  // numeric one.
+  // Most significant first.
   std::array<std::uint64_t, N> words{};
 
   static constexpr MultiWord of(std::uint64_t value) {
@@ -24,7 +23,14 @@ struct MultiWord {
     return x;
   }
 
-  friend constexpr auto operator<=>(const MultiWord&, const MultiWord&) = default;
+  friend constexpr bool operator==(const MultiWord&, const MultiWord&) = default;
+  // The numeric order: the most significant word that differs decides.
+  friend constexpr std::strong_ordering operator<=>(const MultiWord& x, const MultiWord& y) {
+    for (std::size_t i = 0; i < N; ++i) {
+      if (x.words[i] != y.words[i]) return x.words[i] <=> y.words[i];
+    }
+    return std::strong_ordering::equal;
+  }
 
   friend constexpr MultiWord operator+(const MultiWord& x, const MultiWord& y) {
     MultiWord sum;
@@ -50,14 +56,14 @@ struct MultiWord {
     return difference;
   }
 
-  // x * 10 + digit for a digit below 10. Each word is taken in 32-bit halves,
-  // whose products by ten and the carries below 10 fit 64 bits.
-  constexpr MultiWord timesTenPlus(unsigned digit) const {
+  // x * factor + addend. Each word is taken in 32-bit halves: a half times
+  // a factor below 2^32, plus a carry below 2^32, fits 64 bits.
+  constexpr MultiWord timesPlus(std::uint32_t factor, std::uint32_t addend) const {
     MultiWord result;
-    std::uint64_t carry = digit;
+    std::uint64_t carry = addend;
     for (std::size_t i = N; i-- > 0;) {
-      const std::uint64_t low = (words[i] & kLowHalf) * 10 + carry;
-      const std::uint64_t high = (words[i] >> 32) * 10 + (low >> 32);
+      const std::uint64_t low = (words[i] & kLowHalf) * factor + carry;
+      const std::uint64_t high = (words[i] >> 32) * factor + (low >> 32);
       result.words[i] = (high << 32) | (low & kLowHalf);
       carry = high >> 32;
     }

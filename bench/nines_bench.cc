@@ -99,7 +99,8 @@ BENCHMARK_CAPTURE(gmp_pair, 38x1, 1);
 // takes, 2 (a divisor of 1 skips it): m = 128, there are 39 places, and r
 // may reach 5 * 10^38 - 2^128 > 10^38, so it can be 10^38 - 1, 38 nines.
 // The dividend 2 * (2^128 + 10^38 - 1) thus takes 128 + 39 + 342 = 509
-// trials, each on the three-word numbers that a 39-digit dividend needs.
+// trials, each a comparison of five-word numbers and, when it succeeds, a
+// subtraction.
 void slowest_division(benchmark::State& state) {
   const DecimalInteger dividend("880564733841876926926749214863536422910");
   const DecimalInteger divisor(2);

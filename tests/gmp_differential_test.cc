@@ -100,21 +100,22 @@ TEST(GmpDifferentialTest, DivisionByConstruction) {
   }
 }
 
-// The division search keeps its numbers in two or three 64-bit words, or in
-// 32-bit halves where the compiler has no 128-bit integer, and writes them
-// out in parts of 19 or 9 digits: quotients and remainders just below, at
-// and above each of those limits, by small and long divisors, in every sign
-// combination.
+// The division search keeps its numbers in five 64-bit words, worked on in
+// 32-bit halves where it multiplies or divides, and reads and writes them
+// in groups of 9 digits: quotients and remainders just below, at and above
+// each of those limits, by small and long divisors, in every sign
+// combination, with dividends of up to 80 digits.
 TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
   const auto power = [](unsigned long base, unsigned long exponent) {
     mpz_class result;
     mpz_ui_pow_ui(result.get_mpz_t(), base, exponent);
     return result;
   };
-  const mpz_class limits[] = {power(2, 32),  power(2, 64),  power(2, 96),
-                              power(2, 127), power(2, 128), power(10, 9),
-                              power(10, 19), power(10, 27), power(10, 36),
-                              power(10, 38), power(2, 64) * power(10, 19)};
+  const mpz_class limits[] = {power(2, 32),  power(2, 64),  power(2, 96),   power(2, 127),
+                              power(2, 128), power(2, 192), power(2, 255),  power(10, 9),
+                              power(10, 19), power(10, 27), power(10, 36),  power(10, 38),
+                              power(10, 45), power(10, 63), power(10, 72),
+                              power(2, 64) * power(10, 19)};
   const mpz_class divisors[] = {2, 3, 7, 9, 10, 99, power(10, 18) + 1, power(2, 64) - 1};
   int checked = 0;
   for (const mpz_class& limit : limits) {
@@ -122,7 +123,7 @@ TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
       for (const mpz_class& divisor : divisors) {
         for (const mpz_class& remainder : {mpz_class(0), mpz_class(divisor - 1)}) {
           const std::string dividend = mpz_class((limit + offset) * divisor + remainder).get_str();
-          if (dividend.size() > 39) continue;
+          if (dividend.size() > 80) continue;
           for (const std::string sign : {"", "-"}) {
             checkPair(sign + dividend, divisor.get_str());
             checkPair(dividend, sign + divisor.get_str());
@@ -132,8 +133,8 @@ TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
       }
     }
   }
-  // Only the largest limits times the longest divisors pass 39 digits.
-  EXPECT_GT(checked, 100);
+  // Only the largest limits times the longest divisors pass 80 digits.
+  EXPECT_GT(checked, 600);
 }
 
 }  // namespace
