@@ -7,6 +7,7 @@
 #include <cassert>
 #include <charconv>
 #include <cstddef>
+#include <ios>
 #include <ostream>
 #include <string_view>
 
@@ -17,9 +18,12 @@ namespace nines {
 // and each formatted insertion costs far more than the few bytes it adds.
 // Integers are plain decimals, as a stream in the C locale writes them.
 //
-// The runs are short (a value is at most 82 characters, and a name of at most
-// 31 is the only piece of unbounded origin), so the text lives in the object:
-// it holds kCapacity characters, and anything beyond is dropped.
+// The runs are short, so the text lives in the object: it holds kCapacity
+// characters, twice the longest run the program makes (two closing rules of
+// the answers file, 125 characters; a value is at most 82, a line with the
+// user's name at most 85). A run that outgrows it is a fault: it asserts,
+// and where assertions are off the stream it is written to fails, so no
+// output goes missing unnoticed.
 class Text {
  public:
   static constexpr std::size_t kCapacity = 256;
@@ -29,6 +33,7 @@ class Text {
     const std::size_t kept = std::min(piece.size(), kCapacity - size_);
     std::copy_n(piece.data(), kept, chars_.data() + size_);
     size_ += kept;
+    whole_ = whole_ && kept == piece.size();
     return *this;
   }
   Text& operator<<(char c) { return *this << std::string_view(&c, 1); }
@@ -39,12 +44,15 @@ class Text {
   }
 
   friend std::ostream& operator<<(std::ostream& out, const Text& text) {
-    return out.write(text.chars_.data(), static_cast<std::streamsize>(text.size_));
+    out.write(text.chars_.data(), static_cast<std::streamsize>(text.size_));
+    if (!text.whole_) out.setstate(std::ios::badbit);
+    return out;
   }
 
  private:
   std::array<char, kCapacity> chars_;
   std::size_t size_ = 0;
+  bool whole_ = true;
 };
 
 }  // namespace nines

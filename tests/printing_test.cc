@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "arith/decimal_integer.h"
+#include "arith/text.h"
 #include "gtest/gtest.h"
 #include "tests/value_checks.h"
 
@@ -78,6 +79,21 @@ TEST(ProofChainTest, StandardOutputFormForwards) {
   ::testing::internal::CaptureStdout();
   DecimalInteger("-168").printProofChain(DecimalInteger("-168"));
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "\t\t\t\t\t->  -15  ->  -6  ->  3");
+}
+
+// A run too long for its Text is a fault: an assertion stops it where they
+// are on, and where they are off the stream it goes to fails.
+TEST(TextTest, AnOverlongRunIsNeverLostSilently) {
+  const std::string full(Text::kCapacity, '7');
+  std::ostringstream whole;
+  whole << (Text() << full);
+  EXPECT_TRUE(whole.good());
+  EXPECT_EQ(whole.str(), full);
+  std::ostringstream overlong;
+  EXPECT_DEBUG_DEATH(overlong << (Text() << full << '!'), "Text is full");
+#ifdef NDEBUG
+  EXPECT_TRUE(overlong.bad());
+#endif
 }
 
 }  // namespace
