@@ -6,6 +6,7 @@
 #include <compare>
 #include <cstdint>
 #include <iosfwd>
+#include <string_view>
 #include <type_traits>
 
 #include "arith/digits.h"
@@ -166,9 +167,13 @@ struct DecimalInteger::Division {
   DecimalInteger remainder;
 };
 
-// Writes " undefined", " out of range" and a line end, or the value: a blank
-// and the digits when non-negative ("0 " for zero), "-" and the digits when
-// negative ("0" for a zero whose flag is 0). Every significant digit is
+// The arrow between the members of a printed chain, on the console and in
+// the answers file.
+inline constexpr std::string_view kChainArrow = "  ->  ";
+
+// Writes " undefined"; or " out of range" and a line end; or the value: a
+// blank and the digits when non-negative ("0 " for zero), "-" and the digits
+// when negative ("0" for a zero whose flag is 0). Every significant digit is
 // written, an 80th included.
 std::ostream& operator<<(std::ostream& out, const DecimalInteger& value);
 

@@ -51,10 +51,10 @@ void DecimalInteger::printProofChain(std::ostream& out, const DecimalInteger& va
     s = members[i];
     text << s;
     if (std::abs(s) <= 9 || i == 3) break;
-    text << "  ->  ";
+    text << kChainArrow;
   }
-  if (s == 9 || s == -9) text << "  ->  0";
-  if (s < 0 && s != -9) text << "  ->  " << static_cast<int>(value.residue);
+  if (s == 9 || s == -9) text << kChainArrow << '0';
+  if (s < 0 && s != -9) text << kChainArrow << static_cast<int>(value.residue);
   out << text;
 }
 

@@ -12,8 +12,8 @@ namespace {
 Text chainInShort(const DecimalInteger& v) {
   Text text;
   text << "\n\t\t\t\t->  " << v.getDigitSum();
-  if (v.getSingleDigit() != v.getDigitSum()) text << "  ->  " << v.getSingleDigit();
-  if (v.getResidue() != v.getSingleDigit()) text << "  ->  " << v.getResidue();
+  if (v.getSingleDigit() != v.getDigitSum()) text << kChainArrow << v.getSingleDigit();
+  if (v.getResidue() != v.getSingleDigit()) text << kChainArrow << v.getResidue();
   return text;
 }
 

@@ -14,7 +14,6 @@ namespace nines::session {
 namespace {
 
 constexpr std::string_view kCheckLead = ",\n\t\t\t\t\twhich = ";
-constexpr std::string_view kArrow = "  ->  ";
 
 // A value on its own line, then its chain (which ends without a line end).
 void printWithChain(std::ostream& out, const DecimalInteger& value) {
@@ -28,8 +27,8 @@ Text sumCheck(int ra, int rb) {
   text << kCheckLead;
   if (s >= 9) text << "(";
   text << ra << " + " << rb;
-  if (s > 9) text << ")" << kArrow << s << kArrow << s % 9;
-  if (s == 9) text << ")  ->  0";
+  if (s > 9) text << ")" << kChainArrow << s << kChainArrow << s % 9;
+  if (s == 9) text << ")" << kChainArrow << '0';
   return text;
 }
 
@@ -37,7 +36,7 @@ Text differenceCheck(int ra, int rb) {
   Text text;
   text << kCheckLead;
   if (ra < rb) {
-    text << "(" << ra << " - " << rb << ")" << kArrow << ra - rb << kArrow << ra - rb + 9;
+    text << "(" << ra << " - " << rb << ")" << kChainArrow << ra - rb << kChainArrow << ra - rb + 9;
   } else {
     text << ra << " - " << rb;
   }
@@ -49,7 +48,7 @@ Text productCheck(int ra, int rb) {
   Text text;
   text << kCheckLead;
   if (p > 9) {
-    text << "(" << ra << " * " << rb << ")" << kArrow << p << kArrow << p % 9;
+    text << "(" << ra << " * " << rb << ")" << kChainArrow << p << kChainArrow << p % 9;
   } else {
     text << ra << " * " << rb;
   }

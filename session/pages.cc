@@ -1,5 +1,6 @@
 #include "session/pages.h"
 
+#include "session/answers_file.h"
 #include "session/rules.h"
 #include "session/time_text.h"
 
@@ -81,7 +82,8 @@ void showOpeningPages(std::ostream& out, const std::function<void()>& pause) {
 void showClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
                        CompileStamp compiled) {
   out << "\n" << kRule25 << std::endl << std::endl;
-  out << "To print the answers you calculated open the file \"answers.txt\"." << std::endl;
+  out << "To print the answers you calculated open the file \"" << kAnswersFileName << "\"."
+      << std::endl;
   out << "It is in the same directory as this program." << std::endl << std::endl;
   out << kRule25 << std::endl << std::endl;
 

@@ -8,6 +8,7 @@ namespace nines::session {
 namespace {
 
 constexpr std::int32_t kLargestNineDigits = 999999999;
+constexpr std::string_view kCombined = "Combined with the remainder the quotient is";
 constexpr std::string_view kNote = "... to nine decimal places";
 
 // The digits of `value` from index `first` to index `last`, read as a
@@ -20,8 +21,7 @@ std::int32_t readDigits(const DecimalInteger& value, int first, int last) {
 
 // The texts that differ between the console and the file.
 struct Layout {
-  std::string_view inexactHeading;
-  std::string_view exactHeading;
+  std::string_view beforeHeading;
   std::string_view negativeJoiner;
   std::string_view betweenForms;
   std::string_view afterDigits;
@@ -30,8 +30,7 @@ struct Layout {
 };
 
 constexpr Layout kConsole = {
-    "\nCombined with the remainder the quotient is approximately:\n\n\t",
-    "\nCombined with the remainder the quotient is:\n\n\t",
+    "\n",
     "  -  ",
     "\n\t  or\n\t",
     "\n",
@@ -40,8 +39,7 @@ constexpr Layout kConsole = {
 };
 
 constexpr Layout kFile = {
-    "\n\nCombined with the remainder the quotient is approximately:\n\n\t",
-    "\n\nCombined with the remainder the quotient is:\n\n\t",
+    "\n\n",
     " - ",
     "\n\n\t  or\n\n\t",
     "\n\n",
@@ -69,6 +67,14 @@ std::string_view leadingZeros(std::int32_t nineDigits) {
   return zeros;
 }
 
+// The heading of the combined quotient, approximate or not, and the tab
+// that the quotient follows.
+Text heading(const Layout& layout, bool inexact) {
+  Text text;
+  text << layout.beforeHeading << kCombined << (inexact ? " approximately:" : ":") << "\n\n\t";
+  return text;
+}
+
 std::int32_t withoutTrailingZeros(std::int32_t nineDigits) {
   for (std::int32_t divisor = 100000000; divisor >= 10; divisor /= 10) {
     if (nineDigits % divisor == 0) nineDigits /= divisor;
@@ -81,7 +87,7 @@ void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
                           const QuotientApproximation& approximation, const Layout& layout) {
   const DecimalInteger& q = answers.quotient;
   const bool inexact = isInexact(approximation);
-  out << (inexact ? layout.inexactHeading : layout.exactHeading) << q;
+  out << heading(layout, inexact) << q;
   Text fraction;
   fraction << (q < 0 ? layout.negativeJoiner : "  +  ") << approximation.remainderApprox
            << (approximation.divisorApprox <= 99999 ? "/" : " / ") << approximation.divisorApprox
@@ -132,7 +138,7 @@ QuotientApproximation approximateQuotient(const PairAnswers& answers) {
 void printApproximation(std::ostream& out, const PairAnswers& answers,
                         const QuotientApproximation& approximation, std::time_t seconds) {
   if (answers.second.isZero()) {
-    out << kConsole.exactHeading;
+    out << heading(kConsole, /*inexact=*/false);
     if (seconds % 4 == 0) {
       out << "the gods are angry...";
     } else {
@@ -146,7 +152,7 @@ void printApproximation(std::ostream& out, const PairAnswers& answers,
 void writeApproximation(std::ostream& out, const PairAnswers& answers,
                         const QuotientApproximation& approximation) {
   if (answers.second.isZero()) {
-    out << "\n\nCombined with the remainder the quotient is undefined\n\n";
+    out << (Text() << kFile.beforeHeading << kCombined << " undefined\n\n");
     return;
   }
   writeMixedAndDecimal(out, answers, approximation, kFile);

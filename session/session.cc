@@ -15,9 +15,9 @@
 namespace nines::session {
 namespace {
 
-// 31 characters of name and 39 of operand text, each with its terminator.
-using NameBuffer = std::array<char, 32>;
-using OperandBuffer = std::array<char, 40>;
+// Each with its terminator.
+using NameBuffer = std::array<char, kNameBytes + 1>;
+using OperandBuffer = std::array<char, kOperandChars + 1>;
 
 constexpr char kExit = 'x';
 constexpr std::string_view kIndent = "        ";

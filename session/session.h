@@ -2,6 +2,7 @@
 #ifndef NINES_SESSION_SESSION_H_
 #define NINES_SESSION_SESSION_H_
 
+#include <cstddef>
 #include <ctime>
 #include <functional>
 #include <istream>
@@ -24,6 +25,12 @@ class Clock {
 // Opens the answers file for output, replacing it; a null or failed stream
 // means it could not be opened.
 using AnswersOpener = std::function<std::unique_ptr<std::ostream>()>;
+
+// The longest words the dialogue keeps: an operand text is a sign and
+// kOperandDigits digits, and a name kNameBytes bytes.
+inline constexpr std::size_t kOperandDigits = 38;
+inline constexpr std::size_t kOperandChars = kOperandDigits + 1;
+inline constexpr std::size_t kNameBytes = 31;
 
 struct SessionWorld {
   std::istream& in;

@@ -10,7 +10,7 @@
 namespace nines::fuzz {
 
 // Splits `input` at its first line end into two operand texts, keeps at most
-// 39 bytes of each (the most the session passes on) and checks +, -, *, /, %
+// as many bytes of each as the session passes on, and checks +, -, *, /, %
 // and divide() on them against GMP and the sign-flag rules.
 std::string checkOperations(std::string_view input);
 

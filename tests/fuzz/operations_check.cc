@@ -5,17 +5,17 @@
 #include <cstddef>
 
 #include "arith/decimal_integer.h"
+#include "session/session.h"
 #include "tests/gmp_reference.h"
 
 namespace nines::fuzz {
 namespace {
 
-constexpr std::size_t kOperandBytes = 39;
-using OperandText = std::array<char, kOperandBytes + 1>;
+using OperandText = std::array<char, session::kOperandChars + 1>;
 
 OperandText toText(std::string_view bytes) {
   OperandText text{};
-  bytes = bytes.substr(0, kOperandBytes);
+  bytes = bytes.substr(0, session::kOperandChars);
   std::copy(bytes.begin(), bytes.end(), text.begin());
   return text;
 }

@@ -13,8 +13,8 @@
 namespace nines::fuzz {
 namespace {
 
-constexpr std::size_t kNameBytes = 31;
-constexpr std::size_t kOperandBytes = 39;
+using session::kNameBytes;
+using session::kOperandChars;
 
 // The console's reading rules, restated over a string: blanks and line ends
 // separate words; a word is everything up to the next one.
@@ -84,7 +84,7 @@ Prediction predict(std::string_view input) {
     for (;;) {
       const std::optional<std::string_view> w = reader.word();
       if (!w) return "x";
-      if (w->size() <= kOperandBytes || w->front() == 'x') return *w;
+      if (w->size() <= kOperandChars || w->front() == 'x') return *w;
       ++p.refusals;
     }
   };
