@@ -133,6 +133,13 @@ expectRun folder_gone 1 "File could not be opened" 0 no
 [ ! -e "$work/folder_gone" ] || problem "something was written"
 finish folder_gone
 
+# answers.txt cannot be opened and the console cannot be written either:
+# both are told.
+printf '%s' "$pair" >"$work/nothing_works.in"
+run nothing_works 'mkdir answers.txt' '>/dev/full'
+expectRun nothing_works 1 $'File could not be opened\nOutput could not be written' - no
+finish nothing_works
+
 # answers.txt leads to a full disk: the dialogue runs to its end, and the
 # failure is reported once.
 printf '%sx\nx\n' "$pair" >"$work/full_disk.in"

@@ -162,18 +162,38 @@ TEST(SentinelTest, PredicatesAndChains) {
   EXPECT_FALSE(DecimalInteger(std::string(79, '9').c_str()).isUndefined());
 }
 
-TEST(CopyAssignmentTest, CopiesDigitsAndRecomputesChain) {
-  DecimalInteger target("-123");
-  const DecimalInteger source("9866");
-  target = source;
-  EXPECT_EQ(target, source);
-  EXPECT_EQ(target.getDigitSum2(), 11);
-  EXPECT_EQ(target.getResidue(), 2);
-  EXPECT_EQ(target.countSignificantDigits(), 4);
-  DecimalInteger& itself = target;
-  target = itself;
-  EXPECT_EQ(target, source);
-  EXPECT_WELL_FORMED(target);
+// A copy by construction is the record as it stands; copy-assignment
+// recomputes the chain from the digits, so an overflowed result's residue 0
+// becomes the 8 that its digits give.
+struct CopyCase {
+  std::string name;
+  DecimalInteger source;
+  int constructedResidue;
+  int assignedResidue;
+};
+
+TEST(CopyTest, ConstructionKeepsTheRecordAndAssignmentRecomputesTheChain) {
+  const std::vector<CopyCase> cases = {
+      {"9866", DecimalInteger("9866"), 2, 2},
+      {"-168", DecimalInteger("-168"), 3, 3},
+      {"undefined + 1", DecimalInteger::undefined() + 1, 0, 8},
+  };
+  for (const CopyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DecimalInteger constructed(c.source);
+    EXPECT_EQ(constructed, c.source);
+    EXPECT_EQ(constructed.getResidue(), c.constructedResidue);
+    DecimalInteger assigned("-123");
+    assigned = c.source;
+    EXPECT_EQ(assigned, c.source);
+    EXPECT_EQ(assigned.getResidue(), c.assignedResidue);
+    EXPECT_EQ(assigned.getDigitSum2(), c.source.getDigitSum2());
+    EXPECT_EQ(assigned.countSignificantDigits(), c.source.countSignificantDigits());
+    DecimalInteger& itself = assigned;
+    assigned = itself;
+    EXPECT_EQ(assigned.getResidue(), c.assignedResidue);
+    EXPECT_WELL_FORMED(assigned);
+  }
 }
 
 // Each row orders a before b; the table is checked with all six operators,

@@ -174,6 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
          "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  999999998 / 999999999"
          "\n\n\t  or\n\n\t.999999999\n\n\t\t\t... to nine decimal places\n\n"},
         // A zero divisor: the console's text depends on the time.
+        // Nine places that 100000001 divides: trimming zeros must not divide
+        // them by it.
+        {"100000001", "999999999", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  100000001 / "
+         "999999999\n\t  or\n\t.100000001\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  100000001 / "
+         "999999999\n\n\t  or\n\n\t.100000001\n\n\t\t\t... to nine decimal places\n\n"},
         {"7", "0", 1, "\nCombined with the remainder the quotient is:\n\n\t undefined",
          "\n\nCombined with the remainder the quotient is undefined\n\n"},
         {"7", "-0", 4, "\nCombined with the remainder the quotient is:\n\n\tthe gods are angry...",
