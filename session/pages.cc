@@ -84,7 +84,7 @@ void showClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
   out << "\n" << kRule25 << std::endl << std::endl;
   out << "To print the answers you calculated open the file \"" << kAnswersFileName << "\"."
       << std::endl;
-  out << "It is in the same directory as this program." << std::endl << std::endl;
+  out << "It is in the current directory." << std::endl << std::endl;
   out << kRule25 << std::endl << std::endl;
 
   switch (now % 3) {

@@ -42,7 +42,7 @@ TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
     EXPECT_EQ(out.str(),
               "\n" + rule + "\n\n" +
                   "To print the answers you calculated open the file \"answers.txt\".\n"
-                  "It is in the same directory as this program.\n\n" +
+                  "It is in the current directory.\n\n" +
                   rule + "\n\n" + c.slogan + "\n\n" +
                   "\t\t\t\tMarrowby\n"
                   "\t\t\t\tnines@example.org\n"
