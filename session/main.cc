@@ -1,14 +1,18 @@
 // The program entry: wires the real console, clock and file into the session.
+#include <cstddef>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <span>
 
 #include "session/answers_file.h"
+#include "session/command_line.h"
 #include "session/platform.h"
 #include "session/session.h"
 #include "session/system_clock.h"
 
-int main() {
+int main(int argc, char* argv[]) {
   // A standard stream that was closed at start cannot be used: the session
   // finds it failed and says so when the run ends.
   const nines::platform::ClosedStandardStreams closed =
@@ -19,6 +23,15 @@ int main() {
   std::ios::sync_with_stdio(false);
   if (closed.in) std::cin.setstate(std::ios::badbit);
   if (closed.out) std::cout.setstate(std::ios::badbit);
+
+  // --help and --version end the run before anything is read or written.
+  const std::span<const char* const> arguments =
+      argc > 1 ? std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1))
+               : std::span<const char* const>();
+  if (const std::optional<int> status =
+          nines::session::answerArguments(arguments, NINES_VERSION, std::cout, std::cerr)) {
+    return *status;
+  }
 
   const nines::session::SystemClock clock;
   return nines::session::runSession({

@@ -5,6 +5,7 @@
 
 #include "arith/decimal_integer.h"
 #include "session/answers_file.h"
+#include "session/console_failures.h"
 #include "session/console_input.h"
 #include "session/console_report.h"
 #include "session/pages.h"
@@ -74,8 +75,8 @@ void readOperand(std::istream& in, std::ostream& out, OperandBuffer& text,
 bool reportConsoleFailures(const SessionWorld& world) {
   const bool readFailed = world.in.bad();
   const bool writeFailed = world.out.fail();
-  if (readFailed) world.err << "Input could not be read" << std::endl;
-  if (writeFailed) world.err << "Output could not be written" << std::endl;
+  if (readFailed) world.err << kInputFailed << std::endl;
+  if (writeFailed) world.err << kOutputFailed << std::endl;
   return readFailed || writeFailed;
 }
 

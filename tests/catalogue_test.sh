@@ -125,6 +125,25 @@ finishesLike ends_between_operands Alice 0
 printf '%s' "$pair" >"$work/ends_after_pair.in"
 finishesLike ends_after_pair Alice 1
 
+# The arguments of an installed command are answered without a session:
+# nothing is read, and an answers.txt already there is left as it was.
+for call in 'help --help 0' 'version --version 0' 'bogus --bogus 2'; do
+  read -r name argument status <<<"$call"
+  : >"$work/$name.in"
+  run "$name" 'eval echo kept >answers.txt' "$argument"
+  if [ "$status" = 0 ]; then
+    expectRun "$name" 0 "" - no
+  else
+    expectRun "$name" 2 "nines: unknown argument '$argument'"$'\nUsage: nines\n       nines --help | --version' - no
+    [ ! -s "$work/$name.out" ] || problem "standard output \"$(head -c 100 "$work/$name.out")\""
+  fi
+  [ "$(cat "$work/$name/answers.txt")" = kept ] || problem "answers.txt was touched"
+  finish "$name"
+done
+grep -q '^Usage: nines$' "$work/help.out" || problems+=("no usage from --help")
+grep -q -E '^nines [0-9]+\.[0-9]+\.[0-9]+$' "$work/version.out" || problems+=("no version")
+finish help_and_version_texts
+
 # A current folder that no longer exists: not even root can create a file
 # in it.
 printf '%s' "$pair" >"$work/folder_gone.in"
