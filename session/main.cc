@@ -43,5 +43,6 @@ int main(int argc, char* argv[]) {
       .openAnswers = [] {
         return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
       },
+      .answersPlace = nines::session::AnswersPlace::currentDirectory,
   });
 }

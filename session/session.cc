@@ -135,7 +135,7 @@ int runSession(const SessionWorld& world) {
   const std::tm local = world.clock.localTime(now);
   writeClosingLines(*file, name.data(), local);
   checkFile();
-  showClosingScreen(out, now, local, world.compiled);
+  showClosingScreen(out, now, local, world.compiled, world.answersPlace);
   const bool consoleFailed = reportConsoleFailures(world);
   return fileFailed || consoleFailed ? 1 : 0;
 }

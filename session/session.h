@@ -39,6 +39,7 @@ struct SessionWorld {
   const Clock& clock;
   CompileStamp compiled;
   AnswersOpener openAnswers;
+  AnswersPlace answersPlace;
 };
 
 // Runs the dialogue from the opening banner to the closing screen. A read

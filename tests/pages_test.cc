@@ -1,5 +1,6 @@
-// The closing screen, typed by hand: where the answers are, the slogan the
-// calendar time picks, the sign-off, and when the program was built and run.
+// The closing screen, typed by hand: where the answers are, in the console and
+// in the page, the slogan the calendar time picks, the sign-off, and when the
+// program was built and run.
 #include <ctime>
 #include <sstream>
 #include <string>
@@ -14,6 +15,8 @@ namespace {
 struct ClosingCase {
   std::time_t now;
   std::string slogan;
+  AnswersPlace place = AnswersPlace::currentDirectory;
+  std::string whereLine = "It is in the current directory.";
 };
 
 TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
@@ -25,6 +28,9 @@ TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
       {-3, "Support the striking nurses!"},
       {-2, "Vote Green!"},
       {-1, "Vote Green!"},
+      // In a browser the file is had only from the page's button.
+      {1796000002, "Bring the troops home!", AnswersPlace::savedFromPage,
+       "Save it with the button \"Save answers.txt\" on this page."},
   };
   std::tm local{};
   local.tm_year = 2026 - 1900;
@@ -38,11 +44,11 @@ TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
   for (const ClosingCase& c : cases) {
     SCOPED_TRACE(c.now);
     std::ostringstream out;
-    showClosingScreen(out, c.now, local, {"12:34:56", "Dec  8 2026"});
+    showClosingScreen(out, c.now, local, {"12:34:56", "Dec  8 2026"}, c.place);
     EXPECT_EQ(out.str(),
               "\n" + rule + "\n\n" +
                   "To print the answers you calculated open the file \"answers.txt\".\n"
-                  "It is in the current directory.\n\n" +
+                  + c.whereLine + "\n\n" +
                   rule + "\n\n" + c.slogan + "\n\n" +
                   "\t\t\t\tMarrowby\n"
                   "\t\t\t\tnines@example.org\n"

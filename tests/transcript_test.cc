@@ -154,6 +154,7 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
           default: return std::make_unique<std::ostream>(&answers);
         }
       },
+      .answersPlace = AnswersPlace::currentDirectory,
   });
 
   EXPECT_EQ(status, c.status);

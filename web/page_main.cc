@@ -98,6 +98,7 @@ int main() {
       .openAnswers = [] {
         return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
       },
+      .answersPlace = nines::session::AnswersPlace::savedFromPage,
   });
   out.flush();
   tellSessionEnded(status);
