@@ -1,7 +1,7 @@
 #include "session/command_line.h"
 
 #include "session/answers_file.h"
-#include "session/console_failures.h"
+#include "session/failure_messages.h"
 
 namespace nines::session {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "arith/decimal_integer.h"
 #include "session/answers_file.h"
-#include "session/console_failures.h"
 #include "session/console_input.h"
 #include "session/console_report.h"
+#include "session/failure_messages.h"
 #include "session/pages.h"
 #include "session/pair_answers.h"
 #include "session/quotient_approximation.h"
@@ -100,7 +100,7 @@ int runSession(const SessionWorld& world) {
 
   const std::unique_ptr<std::ostream> file = world.openAnswers();
   if (!file || !*file) {
-    world.err << "File could not be opened" << std::endl;
+    world.err << kFileOpenFailed << std::endl;
     reportConsoleFailures(world);
     return 1;
   }
@@ -112,7 +112,7 @@ int runSession(const SessionWorld& world) {
   const auto checkFile = [&] {
     if (!fileFailed && !file->flush()) {
       fileFailed = true;
-      world.err << "File could not be written" << std::endl;
+      world.err << kFileWriteFailed << std::endl;
     }
   };
 
