@@ -10,6 +10,12 @@
 #include "arith/text.h"
 
 namespace nines {
+namespace {
+
+// What a console chain starts with, five tabs in.
+constexpr std::string_view kChainLead = "\t\t\t\t\t->  ";
+
+}  // namespace
 
 std::ostream& operator<<(std::ostream& out, const DecimalInteger& value) {
   if (value.isUndefined()) return out << " undefined";
@@ -36,16 +42,16 @@ void DecimalInteger::printProofChain(const DecimalInteger& value) const {
 }
 
 void DecimalInteger::printProofChain(std::ostream& out, const DecimalInteger& value) const {
+  Text text;
+  text << kChainLead;
   if (isUndefined()) {
-    out << "\t\t\t\t\t->  undefined";
+    out << (text << "undefined");
     return;
   }
   // Each member of two or more digits is followed by the next; the last one
   // written is the single digit s.
   const std::int16_t members[] = {value.digitSum, value.digitSum2, value.digitSum3,
                                   value.digitSum4};
-  Text text;
-  text << "\t\t\t\t\t->  ";
   int s = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     s = members[i];
