@@ -79,12 +79,26 @@ describe('recorded dialogues', async () => {
 test('the entry line behaves as a terminal\'s', async () => {
   const { page, close } = await openPage(browser);
   const entry = page.getByRole('textbox', { name: /Your entry/ });
-  for (const line of ['a', 'b', 'c', 'Zoë']) await typeLine(page, line);
+  const description = () => entry.evaluate((input) => input.ariaDescribedByElements.map((e) => e.textContent).join(' '));
+
+  // Pasted lines are typed one by one; the unended last one stays to edit.
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.evaluate(() => navigator.clipboard.writeText('a\nb\r\nc\nZo'));
+  await page.keyboard.press('Control+V');
+  await settled(page);
+  assert.equal(await entry.inputValue(), 'Zo');
+  assert.equal(await description(), 'Enter your name...');
+  await typeLine(page, 'ë');
 
   // Edited before Enter; two words on one line answer both operand prompts.
+  // An input method's Enter picks its word and leaves the line as it is.
   await page.keyboard.type('98x');
   await page.keyboard.press('Backspace');
   await page.keyboard.insertText('66 -168');
+  for (const composing of [{ isComposing: true }, { keyCode: 229 }]) {
+    await entry.dispatchEvent('keydown', { key: 'Enter', bubbles: true, cancelable: true, ...composing });
+  }
+  assert.equal(await entry.inputValue(), '9866 -168');
   await page.keyboard.press('Enter');
   await settled(page);
   const screen = await screenText(page);
@@ -98,9 +112,12 @@ test('the entry line behaves as a terminal\'s', async () => {
     if (box.bottom > window.innerHeight || box.top < 0) throw new Error('the entry is out of view');
   }));
 
-  // Control-D on an empty line ends the input, which ends the session;
-  // Enter on "Start again" begins a new one.
-  await page.keyboard.press('Control+D');
+  assert.match(await description(), /^Do another\? Enter a \+\/- string of 38 or fewer digits\./);
+
+  // Control-D on an empty line, told by the key's place on a Greek layout,
+  // ends the input, which ends the session; Enter on "Start again" begins a
+  // new one.
+  await entry.dispatchEvent('keydown', { key: 'δ', code: 'KeyD', ctrlKey: true, bubbles: true, cancelable: true });
   await settled(page);
   assert.match(await page.getByRole('status').textContent(), /session has ended/);
   assert.match(await screenText(page), /Run time\t[^\n]*\n\n$/);
@@ -109,6 +126,127 @@ test('the entry line behaves as a terminal\'s', async () => {
   assert.match(await screenText(page), /^\n\t\t\tTalvenor\n/);
   assert.ok(!(await screenText(page)).includes('9866'), 'the old session is still on the screen');
   await close();
+});
+
+// The words of a first report, typed.
+const toFirstReport = ['a', 'b', 'c', 'Zoë', '9866 -168'];
+
+// A report on a phone or tablet held upright: nothing runs past the right
+// edge, no text is under 12 px, the entry and the prompt it answers stay in
+// view while a line is typed, and a tap on the session returns the cursor.
+describe('on a touch screen held upright', () => {
+  for (const [width, height] of [[360, 740], [390, 844], [768, 1024]]) {
+    test(`${width} by ${height}`, async () => {
+      const { page, close } = await openPage(browser, { viewport: { width, height }, isMobile: true, hasTouch: true });
+      for (const line of toFirstReport) await typeLine(page, line);
+      await page.keyboard.type('98');
+      const layout = await page.evaluate(() => {
+        const { clientWidth, scrollWidth } = document.documentElement;
+        const screen = document.getElementById('screen');
+        const below = document.querySelector('header').getBoundingClientRect().bottom;
+        const inView = (box) => box.left >= 0 && box.right <= clientWidth && box.top >= below && box.bottom <= innerHeight;
+        // Each character but blanks, which may hang past the edge where a line wraps.
+        const range = document.createRange();
+        const cut = [];
+        let prompt = null;
+        const walker = document.createTreeWalker(screen, NodeFilter.SHOW_TEXT);
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+          for (const { index } of node.data.matchAll(/\S/g)) {
+            range.setStart(node, index);
+            range.setEnd(node, index + 1);
+            const box = range.getBoundingClientRect();
+            if (box.left < 0 || box.right > clientWidth) cut.push(node.data.slice(index, index + 20));
+          }
+          const asked = node.data.lastIndexOf('Do another?');
+          if (asked >= 0) {
+            range.setStart(node, asked);
+            range.setEnd(node, asked + 1);
+            prompt = range.getBoundingClientRect();
+          }
+        }
+        const elements = [...document.body.querySelectorAll('*')];
+        return {
+          page: [scrollWidth, clientWidth],
+          screen: [screen.scrollWidth, screen.clientWidth],
+          cut,
+          wide: elements.filter((e) => e.getBoundingClientRect().right > clientWidth).map((e) => e.id || e.localName),
+          smallest: Math.min(...elements.map((e) => parseFloat(getComputedStyle(e).fontSize))),
+          entryInView: inView(document.getElementById('line').getBoundingClientRect()),
+          promptInView: inView(prompt),
+        };
+      });
+      assert.ok(layout.page[0] <= layout.page[1], `the page scrolls sideways: ${layout.page}`);
+      assert.ok(layout.screen[0] <= layout.screen[1], `the screen scrolls sideways: ${layout.screen}`);
+      assert.deepEqual(layout.cut, [], 'characters beyond the edge');
+      assert.deepEqual(layout.wide, [], 'elements wider than the window');
+      assert.ok(layout.smallest >= 12, `text of ${layout.smallest} px`);
+      assert.ok(layout.entryInView, 'the entry is out of view');
+      assert.ok(layout.promptInView, 'the prompt is out of view');
+
+      await page.locator('#line').blur();
+      await page.locator('main').tap({ position: { x: 5, y: 5 } });
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'line');
+      await close();
+    });
+  }
+});
+
+// On paper: the session from its first line, or with "Print answers.txt" the
+// record alone, the bytes "Save answers.txt" saves; lines wrap, never cut;
+// the controls stay off the paper.
+test('printed, the page gives the session or the record whole', async () => {
+  const { page, close } = await openPage(browser);
+  for (const line of toFirstReport) await typeLine(page, line);
+  await page.evaluate(() => {
+    window.print = () => { window.printedRecord = document.getElementById('record').textContent; };
+  });
+  await page.getByRole('button', { name: 'Print answers.txt' }).click();
+  assert.equal(await page.evaluate(() => window.printedRecord), (await saveAnswers(page)).toString());
+
+  await page.emulateMedia({ media: 'print' });
+  const shown = () => page.evaluate(() => Object.fromEntries(['header', '#line', '#now', '#screen', '#record'].map((selector) => {
+    const element = document.querySelector(selector);
+    const style = getComputedStyle(element);
+    return [selector, element.checkVisibility() ? `${style.whiteSpace} ${style.tabSize}` : 'hidden'];
+  })));
+  assert.deepEqual(await shown(), {
+    header: 'hidden', '#line': 'hidden', '#now': 'hidden', '#screen': 'hidden', '#record': 'pre-wrap 8',
+  });
+  await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+  assert.deepEqual(await shown(), {
+    header: 'hidden', '#line': 'hidden', '#now': 'break-spaces 8', '#screen': 'pre-wrap 8', '#record': 'hidden',
+  });
+  assert.match(await page.locator('#screen').innerText(), /^\n\t\t\tTalvenor\n/);
+  await close();
+});
+
+// Leaving the page asks first while answers.txt holds answers not yet saved.
+describe('leaving the page', () => {
+  const cases = [
+    { name: 'before the first pair, goes', typed: toFirstReport.slice(0, -1), asks: false },
+    { name: 'after a pair, asks', typed: toFirstReport, asks: true },
+    { name: 'after saving, goes', typed: toFirstReport, save: true, asks: false },
+    { name: 'after the end, asks, and answers.txt can still be saved', typed: [...toFirstReport, 'x x'], asks: true },
+  ];
+  for (const { name, typed, save, asks } of cases) {
+    test(name, async () => {
+      const { page, close } = await openPage(browser);
+      for (const line of typed) await typeLine(page, line);
+      if (save) await saveAnswers(page);
+      if (typed.includes('x x')) {
+        assert.match(await screenText(page), /\nTo print the answers you calculated open the file "answers\.txt"\.\nSave it with the button "Save answers\.txt" on this page\.\n/);
+        assert.match(await page.getByRole('status').textContent(), /session has ended\. You can still save or print answers\.txt/);
+        assert.ok(await page.getByRole('button', { name: 'Save answers.txt' }).isEnabled(), 'Save is off');
+      }
+      const left = new Promise((resolve) => {
+        page.once('dialog', (dialog) => { resolve(dialog.type()); dialog.accept(); });
+        page.once('close', () => resolve('gone'));
+      });
+      await page.close({ runBeforeUnload: true });
+      assert.equal(await left, asks ? 'beforeunload' : 'gone');
+      await close();
+    });
+  }
 });
 
 describe('a browser that cannot run the program is told so', () => {
@@ -140,17 +278,37 @@ function contrast(foreground, background) {
   return (light + 0.05) / (dark + 0.05);
 }
 
+// What axe-core finds against the page as it stands, rule by rule.
+async function axeViolations(page) {
+  if (!(await page.evaluate(() => 'axe' in window))) {
+    await page.addScriptTag({ path: `${root}web/node_modules/axe-core/axe.min.js` });
+  }
+  const { violations } = await page.evaluate(() => window.axe.run());
+  return violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(', ')}`);
+}
+
 for (const colorScheme of ['light', 'dark']) {
-  test(`every text is legible in the ${colorScheme} scheme`, async () => {
+  test(`the page is legible and reachable in the ${colorScheme} scheme`, async () => {
     const { page, close } = await openPage(browser, { colorScheme });
-    await typeLine(page, 'a');
+    const look = (selector) => page.evaluate((selector) => {
+      const { color, borderStyle } = getComputedStyle(document.querySelector(selector));
+      return `${color} ${borderStyle}`;
+    }, selector);
+    assert.deepEqual(await axeViolations(page), [], 'at the start');
+    const disabledSave = await look('#save');
+    for (const line of toFirstReport) await typeLine(page, line);
+    assert.deepEqual(await axeViolations(page), [], 'after a report');
+    assert.notEqual(await look('#save'), disabledSave, 'Save looks the same off and on');
+
     const colors = await page.evaluate(() => {
       const background = getComputedStyle(document.body).backgroundColor;
-      return ['#screen', '#screen .typed', '#status', '#save', 'h1']
-          .map((selector) => [selector, getComputedStyle(document.querySelector(selector)).color, background]);
+      const color = (selector, property = 'color') => getComputedStyle(document.querySelector(selector))[property];
+      return [...['#screen', '#screen .typed', '#status', '#save', 'h1'].map((selector) => [selector, color(selector), 4.5]),
+              ['the focused entry\'s rule', color('#line:focus', 'borderBottomColor'), 3]]
+          .map((row) => [...row, background]);
     });
-    for (const [selector, color, background] of colors) {
-      assert.ok(contrast(color, background) >= 4.5, `${selector}: ${color} on ${background}`);
+    for (const [what, color, least, background] of colors) {
+      assert.ok(contrast(color, background) >= least, `${what}: ${color} on ${background}`);
     }
     await close();
   });

@@ -23,11 +23,11 @@ export function launchBrowser() {
 }
 
 // Opens the page in a context of its own, in UTC, with the clock stopped at
-// `seconds` if given and `initScript` run before the page's own; waits until
-// the program waits for the first line. `requests` collects every URL the
-// page asks for.
-export async function openPage(browser, { seconds, colorScheme = 'light', initScript } = {}) {
-  const context = await browser.newContext({ timezoneId: 'UTC', colorScheme });
+// `seconds` if given and `initScript` run before the page's own, and any
+// other context option (a phone's viewport, say); waits until the program
+// waits for the first line. `requests` collects every URL the page asks for.
+export async function openPage(browser, { seconds, colorScheme = 'light', initScript, ...options } = {}) {
+  const context = await browser.newContext({ timezoneId: 'UTC', colorScheme, ...options });
   const page = await context.newPage();
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
@@ -72,7 +72,7 @@ export function screenText(page, { typed = true } = {}) {
 export async function saveAnswers(page) {
   const [download] = await Promise.all([
     page.waitForEvent('download'),
-    page.getByRole('button', { name: /answers\.txt/ }).click(),
+    page.getByRole('button', { name: 'Save answers.txt' }).click(),
   ]);
   return readFile(await download.path());
 }
