@@ -196,11 +196,12 @@ expectRun stderr_closed 1 "" - no
 expectAnswers stderr_closed Alice 1
 finish stderr_closed
 
-# A reader that goes away: more output than a pipe holds, so nines must
-# write after the reader has gone. It ends by SIGPIPE, as console programs
-# do, unless whoever started this test ignores that signal; then the write
-# fails and is told.
-{ printf 'a b c Bo\n'; for _ in $(seq 40); do echo '9866 -168'; done; echo 'x x'; } \
+# A reader that goes away without reading. 2,000 pairs make some 2.4 MB,
+# many times what a pipe holds (64 KiB, or 1 MiB where pages are 64 KiB), so
+# nines is still writing after the reader has gone, however late the reader
+# is scheduled. It ends by SIGPIPE, as console programs do, unless whoever
+# started this test ignores that signal; then the write fails and is told.
+{ printf 'a b c Bo\n'; printf '9866 -168\n%.0s' $(seq 2000); echo 'x x'; } \
   >"$work/broken_pipe.in"
 mkdir "$work/broken_pipe"
 (cd "$work/broken_pipe" && set +e
