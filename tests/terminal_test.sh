@@ -59,7 +59,9 @@ waitFor "Enter a string of 38 or fewer digits"
 t send-keys -t nines "9866" Enter
 waitFor "Enter a second +/- string of 38 or fewer digits"
 t send-keys -t nines -- "-168" Enter
-waitFor "The integer part of the quotient is:"
+# The heading and the value under it are flushed one after the other; the
+# prompt for another pair comes after both.
+waitFor "Do another?"
 screen | grep -A 1 -F "The integer part of the quotient is:" | grep -q -x -- "-58" ||
   fail "no quotient -58 under its heading"
 
