@@ -30,6 +30,10 @@ TEST(ReadWordTest, KeepsAtMostTheBufferAndDropsTheRest) {
       // A cut never splits a UTF-8 character: Greek letters take two bytes,
       // a musical symbol four; bytes that are not UTF-8 are cut anywhere.
       {"\u03b1\u03b2\u03b3\u03b4\u03b5", {"\u03b1\u03b2\u03b3"}, {10}},
+      // A letter that ends right at the cut stays.
+      {"a\u03b1\u03b2\u03b3\u03b4", {"a\u03b1\u03b2\u03b3"}, {9}},
+      // Thai letters take three bytes, the first of them 0xE0.
+      {"\u0e2a\u0e21\u0e0a\u0e32\u0e22", {"\u0e2a\u0e21"}, {15}},
       {"abc\U0001D11E", {"abc\U0001D11E"}, {7}},
       {"abcdef\U0001D11E", {"abcdef"}, {10}},
       {"abcdef\xff\xff", {"abcdef\xff"}, {8}},
