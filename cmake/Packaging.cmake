@@ -14,7 +14,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "check line combines the operands' final digits by the same operation."
   "The quotient is also shown as a mixed number and as a nine-place"
   "decimal, and a printable record of the run is kept in answers.txt.")
-set(CPACK_PACKAGE_CONTACT "nines maintainers <maintainers@nines.example>")
+set(CPACK_PACKAGE_CONTACT "${NINES_CONTACT}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
