@@ -99,8 +99,8 @@ BENCHMARK_CAPTURE(gmp_pair, 38x1, 1);
 // takes, 2 (a divisor of 1 skips it): m = 128, there are 39 places, and r
 // may reach 5 * 10^38 - 2^128 > 10^38, so it can be 10^38 - 1, 38 nines.
 // The dividend 2 * (2^128 + 10^38 - 1) thus takes 128 + 39 + 342 = 509
-// trials, each a comparison of five-word numbers and, when it succeeds, a
-// subtraction.
+// trials, each a subtraction of three-word numbers (the narrowest that hold
+// 39 digits), kept when it borrows nothing.
 void slowest_division(benchmark::State& state) {
   const DecimalInteger dividend("880564733841876926926749214863536422910");
   const DecimalInteger divisor(2);

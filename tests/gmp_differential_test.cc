@@ -100,11 +100,15 @@ TEST(GmpDifferentialTest, DivisionByConstruction) {
   }
 }
 
-// The division search keeps its numbers in five 64-bit words, worked on in
-// 32-bit halves where it multiplies or divides, and reads and writes them
-// in groups of 9 digits: quotients and remainders just below, at and above
-// each of those limits, by small and long divisors, in every sign
-// combination, with dividends of up to 80 digits.
+// The division search keeps its numbers in as few 64-bit words as the
+// dividend's length needs (one up to 19 digits, two up to 38, three up to
+// 57, four up to 77, five beyond), worked on in 32-bit halves where it
+// multiplies or divides, and reads and writes them in groups of 9 digits:
+// quotients and remainders just below, at and above each of those limits,
+// by small and long divisors, in every sign combination, with dividends of
+// up to 80 digits. By 10 with remainder 9, the quotients 10^18 - 1, 10^37 - 1,
+// 10^56 - 1 and 10^76 - 1 give the longest dividend of each width, all
+// nines; one more gives the shortest of the next.
 TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
   const auto power = [](unsigned long base, unsigned long exponent) {
     mpz_class result;
@@ -115,7 +119,8 @@ TEST(GmpDifferentialTest, QuotientsAtMachineWordLimits) {
                               power(2, 128), power(2, 192), power(2, 255),  power(10, 9),
                               power(10, 19), power(10, 27), power(10, 36),  power(10, 38),
                               power(10, 45), power(10, 63), power(10, 72),
-                              power(2, 64) * power(10, 19)};
+                              power(2, 64) * power(10, 19), power(10, 18), power(10, 37),
+                              power(10, 56), power(10, 76)};
   const mpz_class divisors[] = {2, 3, 7, 9, 10, 99, power(10, 18) + 1, power(2, 64) - 1};
   int checked = 0;
   for (const mpz_class& limit : limits) {
