@@ -1,13 +1,15 @@
-// The page in Chromium, typed at as a person would: every recorded dialogue
-// of tests/golden/ gives the console's bytes on the screen and in the saved
-// answers.txt; the entry behaves as a terminal's line; the page says when it
-// cannot run; its colours are legible in light and dark.
+// The page typed at as a person would: every recorded dialogue of
+// tests/golden/ gives the console's bytes on the screen and in the saved
+// answers.txt, in Chromium, Firefox and WebKit; in Chromium, the entry
+// behaves as a terminal's line; the page says when it cannot run; its
+// colours are legible in light and dark.
 import assert from 'node:assert/strict';
 import { readdir, readFile } from 'node:fs/promises';
 import { after, before, describe, test } from 'node:test';
 
 import {
-  hasEnded, launchBrowser, openPage, pageUrl, root, saveAnswers, screenText, settled, typeLine,
+  engines, launchBrowser, launchEngine, openPage, pageUrl, root, saveAnswers, screenText, settled,
+  typeLine,
 } from './page_driver.mjs';
 
 const goldenDir = `${root}tests/golden`;
@@ -35,43 +37,61 @@ function firstBlock(answers) {
   return end < 0 ? null : answers.slice(0, end + 2 * rule.length + 1);
 }
 
-describe('recorded dialogues', async () => {
+// The page's own closing line where the console's says where answers.txt is.
+const consoleSaysWhere = 'It is in the current directory.';
+const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
+// Inline data is the page's own; any other address but the page's is not.
+const beyondPage = (url) => url !== pageUrl && !url.startsWith('data:');
+
+// The engines side by side, each working through the table on its own.
+describe('recorded dialogues', { concurrency: true }, async () => {
   // A file system that refuses answers.txt cannot be had in the page.
   const names = (await readdir(goldenDir))
       .filter((file) => file.endsWith('.in') && !file.startsWith('answers_file_cannot'))
       .map((file) => file.slice(0, -'.in'.length));
 
-  for (const name of names) {
-    test(name, async () => {
-      const typed = await readFile(`${goldenDir}/${name}.in`, 'utf8');
-      const console = await readFile(`${goldenDir}/${name}.out`, 'utf8');
-      const answers = await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8');
-      const { page, requests, close } = await openPage(browser, { seconds: recordedMoment(answers) });
+  for (const engine of engines) {
+    // One dialogue at a time: they share the engine's window and downloads.
+    describe(engine, { concurrency: 1 }, () => {
+      // Launched by the first test run, so that a run of other tests alone
+      // does not start the engine.
+      let driver = null;
+      after(() => driver?.close());
 
-      const lines = typed.split('\n');
-      if (lines.at(-1) === '') lines.pop();
-      let savedMidway = null;
-      for (const line of lines) {
-        if (await hasEnded(page)) break;
-        await typeLine(page, line.replace(/\r$/, ''));
-        if (savedMidway === null && (await screenText(page)).includes('Do another?')) {
-          savedMidway = (await saveAnswers(page)).toString();
-        }
-      }
-      // Where the recording's input just stops, the page's input ends too.
-      if (!(await hasEnded(page))) {
-        await page.keyboard.press('Control+D');
-        await settled(page);
-      }
-      assert.ok(await hasEnded(page), 'the session has not ended');
+      for (const name of names) {
+        test(name, async () => {
+          const typed = await readFile(`${goldenDir}/${name}.in`, 'utf8');
+          const console = await readFile(`${goldenDir}/${name}.out`, 'utf8');
+          const answers = await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8');
+          driver ??= await launchEngine(engine);
+          const session = await driver.open({ seconds: recordedMoment(answers) });
 
-      const shown = await screenText(page, { typed: false });
-      assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
-      assert.equal(asideBuildTime(shown), asideBuildTime(console));
-      assert.equal((await saveAnswers(page)).toString(), answers);
-      assert.equal(savedMidway, firstBlock(answers));
-      assert.deepEqual(requests, [pageUrl], 'the page asked for something beyond itself');
-      await close();
+          const lines = typed.split('\n');
+          if (lines.at(-1) === '') lines.pop();
+          let savedMidway = null;
+          for (const line of lines) {
+            if (await session.hasEnded()) break;
+            await session.typeLine(line.replace(/\r$/, ''));
+            if (savedMidway === null && (await session.screenText()).includes('Do another?')) {
+              savedMidway = (await session.saveAnswers()).toString();
+            }
+          }
+          // Where the recording's input just stops, the page's input ends too.
+          if (!(await session.hasEnded())) await session.endInput();
+          assert.ok(await session.hasEnded(), 'the session has not ended');
+
+          const shown = await session.screenText({ typed: false });
+          assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
+          assert.ok(console.includes(`\n${consoleSaysWhere}\n`), 'the recording says not where answers.txt is');
+          const expected = console.replace(consoleSaysWhere, pageSaysWhere);
+          assert.equal(asideBuildTime(shown), asideBuildTime(expected));
+          assert.equal((await session.saveAnswers()).toString(), answers);
+          assert.equal(savedMidway, firstBlock(answers));
+          assert.deepEqual((await session.requested()).filter(beyondPage), [],
+                           'the page asked for something beyond itself');
+          await session.close();
+        });
+      }
     });
   }
 });

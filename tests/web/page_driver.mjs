@@ -1,16 +1,22 @@
 // Opens the nines page in Debian's Chromium and works it as a person would:
 // typing, pressing Enter and saving answers.txt. Shared by the browser tests
-// and the page benchmark.
+// and the page benchmark. The recorded dialogues run in every engine, through
+// the drivers in drivers/.
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { fileURLToPath, pathToFileURL } from 'node:url';
 
-export const root = fileURLToPath(new URL('../../', import.meta.url));
+import { pageUrl, root, screenTextOf } from './drivers/page.mjs';
+
+export { pageUrl, root };
 // playwright-core is pinned in web/package.json and installed there.
 const { chromium } = createRequire(`${root}web/package.json`)('playwright-core');
 
-// The page as the web preset builds it, or the one NINES_PAGE names.
-export const pageUrl = pathToFileURL(process.env.NINES_PAGE ?? `${root}build/web/web/nines.html`).href;
+// The engines every driver in drivers/ stands for, and one of them launched.
+export const engines = ['chromium', 'firefox', 'webkit'];
+export async function launchEngine(name) {
+  const { launch } = await import(`./drivers/${name}.mjs`);
+  return launch();
+}
 
 export function launchBrowser() {
   return chromium.launch({
@@ -50,22 +56,9 @@ export async function typeLine(page, text) {
   await settled(page);
 }
 
-export function hasEnded(page) {
-  return page.getByRole('button', { name: 'Start again' }).isVisible();
-}
-
 // The text of the screen; without `typed`, less every echoed entry.
 export function screenText(page, { typed = true } = {}) {
-  return page.evaluate((typed) => {
-    const screen = document.getElementById('screen');
-    if (typed) return screen.textContent;
-    const walker = document.createTreeWalker(screen, NodeFilter.SHOW_TEXT);
-    let text = '';
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-      if (!node.parentElement.closest('.typed')) text += node.data;
-    }
-    return text;
-  }, typed);
+  return page.evaluate(screenTextOf, typed);
 }
 
 // Clicks the save button and returns the bytes of the file it saves.
