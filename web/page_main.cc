@@ -1,17 +1,17 @@
 // The browser edition's entry: wires the page's keyboard and screen, the
-// page's clock and answers.txt in the page's in-memory file system into the
-// session, as session/main.cc wires the console's. The page's side of each
-// hook is `Module.page`, set by the script of nines.html.
+// page's clock and the page's copy of answers.txt into the session, as
+// session/main.cc wires the console's. The page's side of each hook is
+// `Module.page`, set by the script of nines.html. The page holds answers.txt
+// itself, so the program needs no file system (and the runtime's script is a
+// third of the size with none).
 #include <emscripten.h>
 
 #include <array>
-#include <fstream>
 #include <istream>
 #include <memory>
 #include <ostream>
 #include <streambuf>
 
-#include "session/answers_file.h"
 #include "session/session.h"
 #include "session/system_clock.h"
 
@@ -28,6 +28,14 @@ EM_ASYNC_JS(int, waitForTypedBytes, (char* buffer, int capacity), {
 // Hands bytes the program has written to the page's screen.
 EM_JS(void, showOnScreen, (const char* bytes, int length), {
   Module.page.write(HEAPU8.slice(bytes, bytes + length));
+});
+
+// Tells the page that the program has opened answers.txt, empty.
+EM_JS(void, openAnswersOnPage, (), { Module.page.openAnswers(); });
+
+// Hands bytes the program has written to answers.txt to the page's copy.
+EM_JS(void, addToAnswers, (const char* bytes, int length), {
+  Module.page.writeAnswers(HEAPU8.slice(bytes, bytes + length));
 });
 
 // Tells the page that the session is over; the runtime stays alive, so its
@@ -50,11 +58,18 @@ class TypedInput final : public std::streambuf {
   std::array<char, 4096> buffer_;
 };
 
-// Output for the page's screen, handed over whenever the program flushes or
-// the buffer fills.
-class Screen final : public std::streambuf {
+// Output for the page (its screen, or answers.txt), handed to `hand`
+// whenever the program flushes or the buffer fills, and at the end, as a
+// file's close would.
+class PageOutput : public std::streambuf {
  public:
-  Screen() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+  using Hand = void (*)(const char* bytes, int length);
+  explicit PageOutput(Hand hand) : hand_(hand) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
+  PageOutput(const PageOutput&) = delete;
+  PageOutput& operator=(const PageOutput&) = delete;
+  ~PageOutput() override { sync(); }
 
  protected:
   int_type overflow(int_type c) override {
@@ -64,21 +79,28 @@ class Screen final : public std::streambuf {
   }
 
   int sync() override {
-    showOnScreen(pbase(), static_cast<int>(pptr() - pbase()));
+    if (pptr() > pbase()) hand_(pbase(), static_cast<int>(pptr() - pbase()));
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return 0;
   }
 
  private:
+  Hand hand_;
   std::array<char, 4096> buffer_;
+};
+
+// answers.txt, kept by the page.
+class AnswersOnPage final : private PageOutput, public std::ostream {
+ public:
+  AnswersOnPage() : PageOutput(addToAnswers), std::ostream(this) { openAnswersOnPage(); }
 };
 
 }  // namespace
 
 int main() {
   TypedInput typed;
-  Screen screen;
-  Screen errorScreen;
+  PageOutput screen(showOnScreen);
+  PageOutput errorScreen(showOnScreen);
   std::istream in(&typed);
   std::ostream out(&screen);
   // Errors share the screen, as on a terminal: whatever the program wrote
@@ -95,8 +117,8 @@ int main() {
       .err = err,
       .clock = clock,
       .compiled = {__TIME__, __DATE__},
-      .openAnswers = [] {
-        return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
+      .openAnswers = []() -> std::unique_ptr<std::ostream> {
+        return std::make_unique<AnswersOnPage>();
       },
       .answersPlace = nines::session::AnswersPlace::savedFromPage,
   });
