@@ -1,14 +1,13 @@
 // Debian's Chromium, headless, driven by playwright-core as the rest of the
 // browser tests drive it (../page_driver.mjs).
-import { launchBrowser, openPage, saveAnswers } from '../page_driver.mjs';
-import { PageSession } from './page.mjs';
+import { launchBrowser, saveAnswers, settled } from '../page_driver.mjs';
+import { PageSession, pageUrl } from './page.mjs';
 
 class ChromiumSession extends PageSession {
-  constructor({ page, requests, close }) {
+  constructor(page, asked) {
     super();
     this.page = page;
-    this.asked = requests;
-    this.close = close;
+    this.asked = asked;
   }
 
   evaluate(pageFunction, arg) { return this.page.evaluate(pageFunction, arg); }
@@ -20,15 +19,31 @@ class ChromiumSession extends PageSession {
   saveAnswers() { return saveAnswers(this.page); }
 
   requested() { return this.asked; }
+
+  // The next session loads the page afresh in the same tab.
+  close() {}
 }
 
 export async function launch() {
   const browser = await launchBrowser();
+  const context = await browser.newContext({ timezoneId: 'UTC' });
+  const page = await context.newPage();
+  // Should a session end before its answers were saved, the page's question
+  // on leaving is answered: leave.
+  page.on('dialog', (dialog) => dialog.accept());
+  let asked = [];
+  page.on('request', (request) => asked.push(request.url()));
   return {
-    // The page in a context of its own, in UTC, with the clock stopped at
-    // `seconds` if given, ready for the first line.
+    // The page, loaded afresh (a new context each time would cost more than
+    // the dialogue), in UTC, the clock stopped at `seconds` if given; ready
+    // for the first line.
     async open({ seconds } = {}) {
-      return new ChromiumSession(await openPage(browser, { seconds }));
+      if (seconds !== undefined) await page.clock.setFixedTime(seconds * 1000);
+      asked = [];
+      const session = new ChromiumSession(page, asked);
+      await page.goto(pageUrl);
+      await settled(page);
+      return session;
     },
     close: () => browser.close(),
   };

@@ -9,17 +9,14 @@ import { PageSession, clearDownloads, downloaded, pageUrl, root, stopClock } fro
 const puppeteer = createRequire(`${root}web/package.json`)('puppeteer-core');
 
 class FirefoxSession extends PageSession {
-  constructor(page, downloads) {
+  constructor(page, downloads, asked) {
     super();
     this.page = page;
     this.downloads = downloads;
-    this.asked = [];
-    page.on('request', (request) => this.asked.push(request.url()));
+    this.asked = asked;
   }
 
   evaluate(pageFunction, arg) { return this.page.evaluate(pageFunction, arg); }
-
-  requested() { return this.asked; }
 
   type(text) { return this.page.keyboard.type(text); }
 
@@ -34,11 +31,14 @@ class FirefoxSession extends PageSession {
   // click a button on Enter.
   async saveAnswers() {
     await clearDownloads(this.downloads);
-    await this.page.locator('::-p-text(Save answers.txt)').click();
+    await this.page.click('::-p-text(Save answers.txt)');
     return downloaded(this.downloads, 'answers.txt');
   }
 
-  close() { return this.page.close(); }
+  requested() { return this.asked; }
+
+  // The next session loads the page afresh in the same tab.
+  close() {}
 }
 
 export async function launch() {
@@ -55,14 +55,21 @@ export async function launch() {
       'browser.download.always_ask_before_handling_new_types': false,
     },
   });
+  const page = await browser.newPage();
+  // Should a session end before its answers were saved, the page's question
+  // on leaving is answered: leave.
+  page.on('dialog', (dialog) => dialog.accept());
+  let asked = [];
+  page.on('request', (request) => asked.push(request.url()));
   return {
-    // The page in a tab of its own, in UTC, with the clock stopped at
-    // `seconds` if given, ready for the first line.
+    // The page, loaded afresh, in UTC, with the clock stopped at `seconds`
+    // if given; ready for the first line.
     async open({ seconds } = {}) {
-      const page = await browser.newPage();
-      const session = new FirefoxSession(page, downloads);
-      if (seconds !== undefined) await page.evaluateOnNewDocument(stopClock, seconds * 1000);
+      asked = [];
+      const session = new FirefoxSession(page, downloads, asked);
+      const clock = seconds === undefined ? null : await page.evaluateOnNewDocument(stopClock, seconds * 1000);
       await page.goto(pageUrl);
+      if (clock) await page.removeScriptToEvaluateOnNewDocument(clock.identifier);
       await session.settled();
       return session;
     },

@@ -56,15 +56,15 @@ export function stopClock(ms) {
 }
 
 // A session of the page in one engine, as a test works it. A driver supplies
-// evaluate(pageFunction, arg), type(text), press('Enter' | 'Control+D'),
-// saveAnswers() (the bytes the button "Save answers.txt" saves), requested()
-// (every address the page asked for) and close().
+// evaluate(pageFunction, arg), type(text) (a line end in it is Enter; one
+// call to the browser where the protocol allows), press('Enter' |
+// 'Control+D'), saveAnswers() (the bytes the button "Save answers.txt"
+// saves), requested() (every address the page asked for) and close().
 export class PageSession {
   settled() { return this.evaluate(whenSettled); }
 
   async typeLine(text) {
-    await this.type(text);
-    await this.press('Enter');
+    await this.type(`${text}\n`);
     await this.settled();
   }
 

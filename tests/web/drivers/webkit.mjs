@@ -38,8 +38,7 @@ class WebKitSession extends PageSession {
 
   evaluate(pageFunction, arg) { return this.driver.executeScript(pageFunction, arg); }
 
-  // The whole line in one action, as keys into the focused entry.
-  type(text) { return this.driver.actions().sendKeys(text).perform(); }
+  type(text) { return this.driver.actions().sendKeys(text.replaceAll('\n', Key.ENTER)).perform(); }
 
   press(key) {
     const actions = this.driver.actions();
