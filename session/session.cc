@@ -92,6 +92,11 @@ int runSession(const SessionWorld& world) {
   showOpeningPages(out, [&in] { readPause(in); });
   out << "\tEnter your name...\n\n\t\t";
   readWord(in, name);
+  int pairsDone = 0;
+  const auto tellProgress = [&] {
+    if (world.progress) world.progress(name.data(), pairsDone);
+  };
+  tellProgress();
 
   promptFirstOperand(out, /*firstPass=*/true);
   readOperand(in, out, first, kGuide);
@@ -124,6 +129,8 @@ int runSession(const SessionWorld& world) {
     printApproximation(out, answers, approximation, world.clock.now());
     writePairBlock(*file, answers, approximation);
     checkFile();
+    ++pairsDone;
+    tellProgress();
 
     promptFirstOperand(out, /*firstPass=*/false);
     readOperand(in, out, first, kGuide);

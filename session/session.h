@@ -40,6 +40,9 @@ struct SessionWorld {
   CompileStamp compiled;
   AnswersOpener openAnswers;
   AnswersPlace answersPlace;
+  // Told the name once it is read (with 0) and the number of pairs done after
+  // each pair, for a shell that says whose session it shows; may be empty.
+  std::function<void(std::string_view name, int pairsDone)> progress = {};
 };
 
 // Runs the dialogue from the opening banner to the closing screen. A read

@@ -10,7 +10,7 @@
 namespace nines::session {
 
 // The calendar time of the system, and its local form in the system's time
-// zone; in a browser, the page's clock and zone.
+// zone.
 class SystemClock final : public Clock {
  public:
   std::time_t now() const override { return std::time(nullptr); }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gtest/gtest.h"
@@ -77,6 +78,7 @@ TEST(DialogueTextsTest, PagesAndPromptsInTheirOrder) {
       laterSecondPrompt,
   };
   std::istringstream in("a\nb\nc\nTess\n9866\n-168\n23\n7\nx\nx\n");
+  std::vector<std::string> told;
   std::ostringstream out;
   std::ostringstream err;
   const testing::FixedClock clock(1796000001);
@@ -88,7 +90,12 @@ TEST(DialogueTextsTest, PagesAndPromptsInTheirOrder) {
       .compiled = {"12:34:56", "Dec  8 2026"},
       .openAnswers = [] { return std::make_unique<std::ostringstream>(); },
       .answersPlace = AnswersPlace::currentDirectory,
+      .progress = [&told](std::string_view name, int pairsDone) {
+        told.push_back(std::string(name) + " " + std::to_string(pairsDone));
+      },
   });
+  // Whose session it is, once the name is read and after each pair.
+  EXPECT_EQ(told, (std::vector<std::string>{"Tess 0", "Tess 1", "Tess 2"}));
   const std::string console = out.str();
   std::size_t at = 0;
   for (std::size_t i = 0; i < pieces.size(); ++i) {

@@ -7,13 +7,14 @@
 #include <emscripten.h>
 
 #include <array>
+#include <ctime>
 #include <istream>
 #include <memory>
 #include <ostream>
 #include <streambuf>
+#include <string_view>
 
 #include "session/session.h"
-#include "session/system_clock.h"
 
 // Waits for the page to have typed input, without blocking it: the program's
 // stack is set aside (Asyncify) until the promise settles. Copies at most
@@ -41,6 +42,23 @@ EM_JS(void, addToAnswers, (const char* bytes, int length), {
 // Tells the page that the session is over; the runtime stays alive, so its
 // own exit hook never fires.
 EM_JS(void, tellSessionEnded, (int status), { Module.page.ended(status); });
+
+// The page's clock, in whole seconds since the epoch. The page keeps every
+// reading with the session, and gives the same ones again when it restores
+// it.
+EM_JS(double, readPageClock, (), { return Module.page.now(); });
+
+// The local broken-down form of a reading, as the page's zone had it then:
+// seconds, minutes, hours, day of the month, month (0-11), years since 1900,
+// day of the week (0 Sunday) and day of the year (0-365), into `fields`.
+EM_JS(void, pageLocalTime, (double seconds, int* fields), {
+  HEAP32.set(Module.page.localTime(seconds), fields >> 2);
+});
+
+// Tells the page whose session it shows and how many pairs it holds.
+EM_JS(void, tellProgress, (const char* name, int length, int pairsDone), {
+  Module.page.progress(new TextDecoder().decode(HEAPU8.slice(name, name + length)), pairsDone);
+});
 
 namespace {
 
@@ -89,6 +107,26 @@ class PageOutput : public std::streambuf {
   std::array<char, 4096> buffer_;
 };
 
+// The clock as the page reads it.
+class PageClock final : public nines::session::Clock {
+ public:
+  std::time_t now() const override { return static_cast<std::time_t>(readPageClock()); }
+  std::tm localTime(std::time_t seconds) const override {
+    std::array<int, 8> fields{};
+    pageLocalTime(static_cast<double>(seconds), fields.data());
+    std::tm local{};
+    local.tm_sec = fields[0];
+    local.tm_min = fields[1];
+    local.tm_hour = fields[2];
+    local.tm_mday = fields[3];
+    local.tm_mon = fields[4];
+    local.tm_year = fields[5];
+    local.tm_wday = fields[6];
+    local.tm_yday = fields[7];
+    return local;
+  }
+};
+
 // answers.txt, kept by the page.
 class AnswersOnPage final : private PageOutput, public std::ostream {
  public:
@@ -110,7 +148,7 @@ int main() {
   err.tie(&out);
   err.setf(std::ios::unitbuf);
 
-  const nines::session::SystemClock clock;
+  const PageClock clock;
   const int status = nines::session::runSession({
       .in = in,
       .out = out,
@@ -121,6 +159,9 @@ int main() {
         return std::make_unique<AnswersOnPage>();
       },
       .answersPlace = nines::session::AnswersPlace::savedFromPage,
+      .progress = [](std::string_view name, int pairsDone) {
+        tellProgress(name.data(), static_cast<int>(name.size()), pairsDone);
+      },
   });
   out.flush();
   tellSessionEnded(status);
