@@ -65,30 +65,34 @@ describe('recorded dialogues', { concurrency: true }, async () => {
           const answers = await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8');
           driver ??= await launchEngine(engine);
           const session = await driver.open({ seconds: recordedMoment(answers) });
-
-          const lines = typed.split('\n');
-          if (lines.at(-1) === '') lines.pop();
-          let savedMidway = null;
-          for (const line of lines) {
-            if (await session.hasEnded()) break;
-            await session.typeLine(line.replace(/\r$/, ''));
-            if (savedMidway === null && (await session.screenText()).includes('Do another?')) {
-              savedMidway = (await session.saveAnswers()).toString();
+          // The page keeps its session: the next dialogue in this tab starts afresh.
+          try {
+            const lines = typed.split('\n');
+            if (lines.at(-1) === '') lines.pop();
+            let savedMidway = null;
+            for (const line of lines) {
+              if (await session.hasEnded()) break;
+              await session.typeLine(line.replace(/\r$/, ''));
+              if (savedMidway === null && (await session.screenText()).includes('Do another?')) {
+                savedMidway = (await session.saveAnswers()).toString();
+              }
             }
-          }
-          // Where the recording's input just stops, the page's input ends too.
-          if (!(await session.hasEnded())) await session.endInput();
-          assert.ok(await session.hasEnded(), 'the session has not ended');
+            // Where the recording's input just stops, the page's input ends too.
+            if (!(await session.hasEnded())) await session.endInput();
+            assert.ok(await session.hasEnded(), 'the session has not ended');
 
-          const shown = await session.screenText({ typed: false });
-          assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
-          assert.ok(console.includes(`\n${consoleSaysWhere}\n`), 'the recording says not where answers.txt is');
-          const expected = console.replace(consoleSaysWhere, pageSaysWhere);
-          assert.equal(asideBuildTime(shown), asideBuildTime(expected));
-          assert.equal((await session.saveAnswers()).toString(), answers);
-          assert.equal(savedMidway, firstBlock(answers));
-          assert.deepEqual((await session.requested()).filter(beyondPage), [],
-                           'the page asked for something beyond itself');
+            const shown = await session.screenText({ typed: false });
+            assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
+            assert.ok(console.includes(`\n${consoleSaysWhere}\n`), 'the recording says not where answers.txt is');
+            const expected = console.replace(consoleSaysWhere, pageSaysWhere);
+            assert.equal(asideBuildTime(shown), asideBuildTime(expected));
+            assert.equal((await session.saveAnswers()).toString(), answers);
+            assert.equal(savedMidway, firstBlock(answers));
+            assert.deepEqual((await session.requested()).filter(beyondPage), [],
+                             'the page asked for something beyond itself');
+          } finally {
+            await session.evaluate(() => { localStorage.clear(); sessionStorage.clear(); });
+          }
           await session.close();
         });
       }
@@ -135,13 +139,16 @@ test('the entry line behaves as a terminal\'s', async () => {
   assert.match(await description(), /^Do another\? Enter a \+\/- string of 38 or fewer digits\./);
 
   // Control-D on an empty line, told by the key's place on a Greek layout,
-  // ends the input, which ends the session; Enter on "Start again" begins a
-  // new one.
+  // ends the input, which ends the session; the focus is then on "Save
+  // answers.txt", and once the record is saved "Start again" begins a new
+  // session without asking.
   await entry.dispatchEvent('keydown', { key: 'δ', code: 'KeyD', ctrlKey: true, bubbles: true, cancelable: true });
   await settled(page);
   assert.match(await page.getByRole('status').textContent(), /session has ended/);
   assert.match(await screenText(page), /Run time\t[^\n]*\n\n$/);
-  await page.keyboard.press('Enter');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'save');
+  await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
+  await page.getByRole('button', { name: 'Start again' }).click();
   await settled(page);
   assert.match(await screenText(page), /^\n\t\t\tTalvenor\n/);
   assert.ok(!(await screenText(page)).includes('9866'), 'the old session is still on the screen');
@@ -236,7 +243,7 @@ test('printed, the page gives the session or the record whole', async () => {
   assert.deepEqual(await shown(), {
     header: 'hidden', '#line': 'hidden', '#now': 'break-spaces 8', '#screen': 'pre-wrap 8', '#record': 'hidden',
   });
-  assert.match(await page.locator('#screen').innerText(), /^\n\t\t\tTalvenor\n/);
+  assert.match(await page.locator('#screen').textContent(), /^\n\t\t\tTalvenor\n/);
   await close();
 });
 
