@@ -24,3 +24,17 @@ export async function pageDialogues() {
     return { name, golden, seconds: recordedMoment(await readFile(`${golden}.answers.txt`, 'utf8')) };
   }));
 }
+
+// What the page's screen shows for a console recording: the same bytes, but
+// for the closing line that says where answers.txt is found.
+const consoleSaysWhere = 'It is in the current directory.';
+const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
+export function pageScreenFor(console) {
+  if (!console.includes(`\n${consoleSaysWhere}\n`) && console.includes('\nTo print the answers')) {
+    throw new Error('the recording says not where answers.txt is');
+  }
+  return console.replace(consoleSaysWhere, pageSaysWhere);
+}
+
+// The closing screen's build time is the build's own: set aside.
+export const asideBuildTime = (text) => text.replace(/^(\t{4}Compile time\t).*$/m, '$1<build time>');

@@ -12,7 +12,7 @@ import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
 
-import { pageDialogues } from './dialogues.mjs';
+import { asideBuildTime, pageDialogues, pageScreenFor } from './dialogues.mjs';
 
 const built = process.argv[2];
 const createNines = createRequire(import.meta.url)(`${built}/nines.js`);
@@ -48,17 +48,12 @@ function pageFor(typed, seconds) {
                 (Date.UTC(year, t.getUTCMonth(), t.getUTCDate()) - Date.UTC(year, 0, 1)) / 86400000];
       },
       progress() {},
-      answersPlace: () => 'Save it with the button "Save answers.txt" on this page.',
       openAnswers() {},
       writeAnswers(bytes) { answers.push(Buffer.from(bytes)); },
       ended,
     },
   };
 }
-
-const consoleSaysWhere = 'It is in the current directory.';
-const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
-const asideBuildTime = (text) => text.replace(/^(\t{4}Compile time\t).*$/m, '$1<build time>');
 
 for (const { name, seconds, golden } of await pageDialogues()) {
   test(name, async () => {
@@ -72,7 +67,7 @@ for (const { name, seconds, golden } of await pageDialogues()) {
       onAbort: (what) => assert.fail(`the program stopped: ${what}`),
     });
     assert.equal(await page.finished, 0);
-    const expected = readFileSync(`${golden}.out`, 'utf8').replace(consoleSaysWhere, pageSaysWhere);
+    const expected = pageScreenFor(readFileSync(`${golden}.out`, 'utf8'));
     assert.equal(asideBuildTime(page.screen()), asideBuildTime(expected));
     assert.equal(page.answers(), readFileSync(`${golden}.answers.txt`, 'utf8'));
   });

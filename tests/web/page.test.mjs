@@ -4,31 +4,18 @@
 // behaves as a terminal's line; the page says when it cannot run; its
 // colours are legible in light and dark.
 import assert from 'node:assert/strict';
-import { readdir, readFile } from 'node:fs/promises';
+import { readFile } from 'node:fs/promises';
 import { after, before, describe, test } from 'node:test';
 
 import {
   engines, launchBrowser, launchEngine, openPage, pageUrl, root, saveAnswers, screenText, settled,
   typeLine,
 } from './page_driver.mjs';
-
-const goldenDir = `${root}tests/golden`;
+import { asideBuildTime, pageDialogues, pageScreenFor } from './dialogues.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
 after(() => browser.close());
-
-// The moment a recording was made, from its answers file's Date and Time
-// lines (UTC): the clock decides the slogan and "the gods are angry...".
-function recordedMoment(answers) {
-  const [, month, day, year] = answers.match(/Date: {2}(\d\d)\/(\d\d)\/(\d\d)/);
-  const [, time] = answers.match(/Time: {2}(\d\d:\d\d:\d\d)/);
-  return Date.parse(`20${year}-${month}-${day}T${time}Z`) / 1000;
-}
-
-// The closing screen's build time is the page's own.
-const compileLine = /^(\t{4}Compile time\t).*$/m;
-const asideBuildTime = (text) => text.replace(compileLine, '$1<build time>');
 
 // The answers file up to the end of its first pair's block.
 function firstBlock(answers) {
@@ -37,18 +24,12 @@ function firstBlock(answers) {
   return end < 0 ? null : answers.slice(0, end + 2 * rule.length + 1);
 }
 
-// The page's own closing line where the console's says where answers.txt is.
-const consoleSaysWhere = 'It is in the current directory.';
-const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
 // Inline data is the page's own; any other address but the page's is not.
 const beyondPage = (url) => url !== pageUrl && !url.startsWith('data:');
 
 // The engines side by side, each working through the table on its own.
 describe('recorded dialogues', { concurrency: true }, async () => {
-  // A file system that refuses answers.txt cannot be had in the page.
-  const names = (await readdir(goldenDir))
-      .filter((file) => file.endsWith('.in') && !file.startsWith('answers_file_cannot'))
-      .map((file) => file.slice(0, -'.in'.length));
+  const dialogues = await pageDialogues();
 
   for (const engine of engines) {
     // One dialogue at a time: they share the engine's window and downloads.
@@ -58,13 +39,13 @@ describe('recorded dialogues', { concurrency: true }, async () => {
       let driver = null;
       after(() => driver?.close());
 
-      for (const name of names) {
+      for (const { name, golden, seconds } of dialogues) {
         test(name, async () => {
-          const typed = await readFile(`${goldenDir}/${name}.in`, 'utf8');
-          const console = await readFile(`${goldenDir}/${name}.out`, 'utf8');
-          const answers = await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8');
+          const typed = await readFile(`${golden}.in`, 'utf8');
+          const console = await readFile(`${golden}.out`, 'utf8');
+          const answers = await readFile(`${golden}.answers.txt`, 'utf8');
           driver ??= await launchEngine(engine);
-          const session = await driver.open({ seconds: recordedMoment(answers) });
+          const session = await driver.open({ seconds });
           // The page keeps its session: the next dialogue in this tab starts afresh.
           try {
             const lines = typed.split('\n');
@@ -83,9 +64,7 @@ describe('recorded dialogues', { concurrency: true }, async () => {
 
             const shown = await session.screenText({ typed: false });
             assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
-            assert.ok(console.includes(`\n${consoleSaysWhere}\n`), 'the recording says not where answers.txt is');
-            const expected = console.replace(consoleSaysWhere, pageSaysWhere);
-            assert.equal(asideBuildTime(shown), asideBuildTime(expected));
+            assert.equal(asideBuildTime(shown), asideBuildTime(pageScreenFor(console)));
             assert.equal((await session.saveAnswers()).toString(), answers);
             assert.equal(savedMidway, firstBlock(answers));
             assert.deepEqual((await session.requested()).filter(beyondPage), [],
