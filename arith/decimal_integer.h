@@ -170,6 +170,8 @@ struct DecimalInteger::Division {
 // The arrow between the members of a printed chain, on the console and in
 // the answers file.
 inline constexpr std::string_view kChainArrow = "  ->  ";
+// What a console chain starts with, five tabs in.
+inline constexpr std::string_view kChainLead = "\t\t\t\t\t->  ";
 
 // Writes " undefined"; or " out of range" and a line end; or the value: a
 // blank and the digits when non-negative ("0 " for zero), "-" and the digits

@@ -10,12 +10,6 @@
 #include "arith/text.h"
 
 namespace nines {
-namespace {
-
-// What a console chain starts with, five tabs in.
-constexpr std::string_view kChainLead = "\t\t\t\t\t->  ";
-
-}  // namespace
 
 std::ostream& operator<<(std::ostream& out, const DecimalInteger& value) {
   if (value.isUndefined()) return out << " undefined";
