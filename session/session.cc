@@ -69,17 +69,6 @@ void readOperand(std::istream& in, std::ostream& out, OperandBuffer& text,
   }
 }
 
-// A read error has ended the dialogue as the end of input would, and a
-// failed console write has lost part of it; each is told once, when the run
-// ends, and makes it fail.
-bool reportConsoleFailures(const SessionWorld& world) {
-  const bool readFailed = world.in.bad();
-  const bool writeFailed = world.out.fail();
-  if (readFailed) world.err << kInputFailed << std::endl;
-  if (writeFailed) world.err << kOutputFailed << std::endl;
-  return readFailed || writeFailed;
-}
-
 }  // namespace
 
 int runSession(const SessionWorld& world) {
@@ -106,7 +95,7 @@ int runSession(const SessionWorld& world) {
   const std::unique_ptr<std::ostream> file = world.openAnswers();
   if (!file || !*file) {
     world.err << kFileOpenFailed << std::endl;
-    reportConsoleFailures(world);
+    tellConsoleFailures(world.in, world.out, world.err);
     return 1;
   }
   writeHeading(*file, name.data());
@@ -143,7 +132,7 @@ int runSession(const SessionWorld& world) {
   writeClosingLines(*file, name.data(), local);
   checkFile();
   showClosingScreen(out, now, local, world.compiled, world.answersPlace);
-  const bool consoleFailed = reportConsoleFailures(world);
+  const bool consoleFailed = tellConsoleFailures(world.in, world.out, world.err);
   return fileFailed || consoleFailed ? 1 : 0;
 }
 
