@@ -1,5 +1,6 @@
 #include "session/console_input.h"
 
+#include <algorithm>
 #include <streambuf>
 #include <string>
 
@@ -95,6 +96,24 @@ WordRead readWord(std::istream& in, std::span<char> buffer) {
       length <= capacity ? length : lengthOfWholeCharacters(buffer, capacity);
   buffer[kept] = '\0';
   return {true, length, kept};
+}
+
+LineRead readLine(std::istream& in, std::span<char> buffer) {
+  const std::istream::sentry ready(in, /*noskipws=*/true);
+  if (!ready) return {false, 0, 0};
+  std::size_t length = 0;
+  for (;;) {
+    const int c = peek(in);
+    if (Traits::eq_int_type(c, Traits::eof())) {
+      // A line that ends without a line end is still a line.
+      in.setstate(length == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+      return {length > 0, length, std::min(length, buffer.size())};
+    }
+    advance(in);
+    if (Traits::to_char_type(c) == '\n') return {true, length, std::min(length, buffer.size())};
+    if (length < buffer.size()) buffer[length] = Traits::to_char_type(c);
+    ++length;
+  }
 }
 
 }  // namespace nines::session

@@ -29,6 +29,19 @@ struct WordRead {
 // word.
 WordRead readWord(std::istream& in, std::span<char> buffer);
 
+// The outcome of readLine.
+struct LineRead {
+  bool found;          // false when no byte was left, or on a failed stream
+  std::size_t length;  // the whole line's length without its line end, kept or not
+  std::size_t kept;    // how many of its first bytes are stored
+};
+
+// Reads one line, up to the next line end ("\n", which is consumed and not
+// stored) or the end of input. Its first buffer.size() bytes are stored, with
+// no terminator; the rest of the line is consumed and dropped. Any byte, NUL
+// and CR included, can be part of a line.
+LineRead readLine(std::istream& in, std::span<char> buffer);
+
 }  // namespace nines::session
 
 #endif  // NINES_SESSION_CONSOLE_INPUT_H_
