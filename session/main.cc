@@ -1,4 +1,5 @@
-// The program entry: wires the real console, clock and file into the session.
+// The program entry: wires the real console, clock and file into the session,
+// or the console alone into the checking session.
 #include <cstddef>
 #include <fstream>
 #include <iostream>
@@ -7,6 +8,7 @@
 #include <span>
 
 #include "session/answers_file.h"
+#include "session/check_session.h"
 #include "session/command_line.h"
 #include "session/platform.h"
 #include "session/session.h"
@@ -31,6 +33,9 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status =
           nines::session::answerArguments(arguments, NINES_VERSION, std::cout, std::cerr)) {
     return *status;
+  }
+  if (nines::session::asksForChecking(arguments)) {
+    return nines::session::runCheckSession(std::cin, std::cout, std::cerr);
   }
 
   const nines::session::SystemClock clock;

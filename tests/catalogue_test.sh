@@ -134,7 +134,7 @@ for call in 'help --help 0' 'version --version 0' 'bogus --bogus 2'; do
   if [ "$status" = 0 ]; then
     expectRun "$name" 0 "" - no
   else
-    expectRun "$name" 2 "nines: unknown argument '$argument'"$'\nUsage: nines\n       nines --help | --version' - no
+    expectRun "$name" 2 "nines: unknown argument '$argument'"$'\nUsage: nines\n       nines --check\n       nines --help | --version' - no
     [ ! -s "$work/$name.out" ] || problem "standard output \"$(head -c 100 "$work/$name.out")\""
   fi
   [ "$(cat "$work/$name/answers.txt")" = kept ] || problem "answers.txt was touched"
@@ -143,6 +143,33 @@ done
 grep -q '^Usage: nines$' "$work/help.out" || problems+=("no usage from --help")
 grep -q -E '^nines [0-9]+\.[0-9]+\.[0-9]+$' "$work/version.out" || problems+=("no version")
 finish help_and_version_texts
+
+# A checking session answers on the console alone, up to its "x": an
+# answers.txt already there is left as it was, and nothing else is written.
+# What is typed is not shown, so each answer to a line that gets one line
+# follows its prompt.
+printf '23 * 14 = 322\n23 * 14 = 232\n1,5 + 1 = 2,5\nx\n23 * 14 = 322\n' >"$work/check.in"
+run check 'eval echo kept >answers.txt' --check
+expectRun check 0 "" - no
+[ "$(cat "$work/check/answers.txt")" = kept ] || problem "answers.txt was touched"
+[ "$(ls "$work/check")" = answers.txt ] || problem "files written: $(ls "$work/check")"
+for verdict in 'Your answer is right.' 'Casting out elevens finds an error.' \
+               'Write numbers without commas, points or blanks: 1234567.'; do
+  [ "$(sed 's/^> //' "$work/check.out" | grep -a -c -x -F "$verdict")" = 1 ] ||
+    problem "not once: $verdict"
+done
+finish check
+
+# It fails as the dialogue does when the console fails it.
+for call in 'check_stdin_closed <&- Input could not be read' \
+            'check_stdout_full >/dev/full Output could not be written' \
+            'check_stdout_closed >&- Output could not be written'; do
+  read -r name redirection message <<<"$call"
+  printf '23 * 14 = 322\n' >"$work/$name.in"
+  run "$name" : "--check $redirection"
+  expectRun "$name" 1 "$message" - no
+  finish "$name"
+done
 
 # A current folder that no longer exists: not even root can create a file
 # in it.

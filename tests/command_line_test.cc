@@ -15,6 +15,7 @@ namespace {
 
 const std::string kUsage =
     "Usage: nines\n"
+    "       nines --check\n"
     "       nines --help | --version\n";
 
 const std::string kHelp = kUsage +
@@ -28,6 +29,27 @@ const std::string kHelp = kUsage +
                           "of the answers is written to answers.txt in the current directory,\n"
                           "replacing any file of that name.\n"
                           "\n"
+                          "With --check it checks calculations you worked out by hand instead,\n"
+                          "typed one a line as A op B = C, where op is + - * / "
+                          "(or \u00d7 \u00f7 :) and\n"
+                          "the answer C of a division is the quotient, then r and the remainder.\n"
+                          "It casts out nines, and elevens where nines finds no error in a wrong\n"
+                          "answer, and says whether the answer is right; it writes no file:\n"
+                          "\n"
+                          "  23 * 14 = 322    Casting out nines finds no error.\n"
+                          "                   Your answer is right.\n"
+                          "  23 * 14 = 332    Casting out nines finds an error.\n"
+                          "                   Your answer is wrong: the answer is 322.\n"
+                          "  23 * 14 = 232    Casting out nines finds no error.\n"
+                          "                   Casting out elevens finds an error.\n"
+                          "                   Your answer is wrong: the answer is 322.\n"
+                          "  23 * 14 = 421    Casting out nines finds no error.\n"
+                          "                   Casting out elevens finds no error.\n"
+                          "                   Your answer is wrong: the answer is 322.\n"
+                          "\n"
+                          "Type x, or end the input, to finish.\n"
+                          "\n"
+                          "  --check    check calculations worked out by hand\n"
                           "  --help     print this help and exit\n"
                           "  --version  print the version and exit\n"
                           "\n"
@@ -35,13 +57,18 @@ const std::string kHelp = kUsage +
 
 struct ArgumentsCase {
   std::vector<const char*> arguments;
-  std::optional<int> status;  // none: the session runs
+  std::optional<int> status;  // none: a session runs
   std::string out, err;
+  bool checking = false;      // the session is the checking session
 };
 
-TEST(CommandLineTest, HelpVersionAndAnythingElse) {
+TEST(CommandLineTest, HelpVersionCheckAndAnythingElse) {
   const std::vector<ArgumentsCase> cases = {
       {{}, std::nullopt, "", ""},
+      {{"--check"}, std::nullopt, "", "", true},
+      {{"--check", "--bogus"}, std::nullopt, "", "", true},
+      {{"--help", "--check"}, 0, kHelp, ""},
+      {{"-check"}, 2, "", "nines: unknown argument '-check'\n" + kUsage},
       {{"--help"}, 0, kHelp, ""},
       {{"--version"}, 0, "nines 1.2.3\n", ""},
       // The first argument decides, as each is answered in turn.
@@ -58,6 +85,7 @@ TEST(CommandLineTest, HelpVersionAndAnythingElse) {
     EXPECT_EQ(answerArguments(c.arguments, "1.2.3", out, err), c.status);
     EXPECT_EQ(out.str(), c.out);
     EXPECT_EQ(err.str(), c.err);
+    EXPECT_EQ(asksForChecking(c.arguments), c.checking);
   }
 }
 
