@@ -19,6 +19,14 @@ std::string checkOperations(std::string_view input);
 // against what a simple model of the dialogue predicts.
 std::string checkSession(std::string_view input);
 
+// Reads each line of `input` as a checking session would, and checks what
+// the reader makes of it against a pattern of the calculations it takes and
+// the refusals that come before any pattern (a line too long, control
+// characters, a blank line, "x"), and a calculation's judgement for one
+// verdict of each kind; then runs a checking session on `input` and checks
+// that it answers every line it reads, up to an "x", and ends well.
+std::string checkCalculations(std::string_view input);
+
 }  // namespace nines::fuzz
 
 #endif  // NINES_TESTS_FUZZ_CHECKS_H_

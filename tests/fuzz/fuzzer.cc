@@ -1,5 +1,5 @@
-// libFuzzer entry: the check named by NINES_FUZZ_CHECK (checkOperations or
-// checkSession) on every input, aborting on a failure.
+// libFuzzer entry: the check named by NINES_FUZZ_CHECK (checkOperations,
+// checkSession or checkCalculations) on every input, aborting on a failure.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -53,7 +53,8 @@ TEST_P(ReplayTest, EveryKeptInputPassesTheCheck) {
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, ReplayTest,
                          ::testing::Values(Target{"operations", checkOperations},
-                                           Target{"session", checkSession}),
+                                           Target{"session", checkSession},
+                                           Target{"calculations", checkCalculations}),
                          [](const ::testing::TestParamInfo<Target>& info) {
                            return info.param.name;
                          });

@@ -44,7 +44,9 @@ fuzz() {
 }
 
 # An operand pair is two texts of at most 39 bytes and a line end; a session
-# input of 1 KiB already holds dozens of pairs.
+# input of 1 KiB already holds dozens of pairs, and a checking session's
+# several lines, one of them as long as a line may be.
 fuzz operations 100
 fuzz session 1024
+fuzz calculations 1024
 exit "$failed"
