@@ -1,6 +1,7 @@
 // The browser edition's entry: wires the page's keyboard and screen, the
-// page's clock and the page's copy of answers.txt into the session, as
-// session/main.cc wires the console's. The page's side of each hook is
+// page's clock and the page's copy of answers.txt into the session (or the
+// keyboard and screen into the checking session), as session/main.cc wires
+// the console's. The page's side of each hook is
 // `Module.page`, set by the script of nines.html. The page holds answers.txt
 // itself, so the program needs no file system (and the runtime's script is a
 // third of the size with none).
@@ -11,9 +12,12 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <streambuf>
 #include <string_view>
 
+#include "session/check_session.h"
+#include "session/command_line.h"
 #include "session/session.h"
 
 // Waits for the page to have typed input, without blocking it: the program's
@@ -135,7 +139,9 @@ class AnswersOnPage final : private PageOutput, public std::ostream {
 
 }  // namespace
 
-int main() {
+// Runs the dialogue, or with the argument --check (the page's "Check your
+// working") the checking session.
+int main(int argc, char* argv[]) {
   TypedInput typed;
   PageOutput screen(showOnScreen);
   PageOutput errorScreen(showOnScreen);
@@ -148,21 +154,25 @@ int main() {
   err.tie(&out);
   err.setf(std::ios::unitbuf);
 
+  const std::span<const char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
   const PageClock clock;
-  const int status = nines::session::runSession({
-      .in = in,
-      .out = out,
-      .err = err,
-      .clock = clock,
-      .compiled = {__TIME__, __DATE__},
-      .openAnswers = []() -> std::unique_ptr<std::ostream> {
-        return std::make_unique<AnswersOnPage>();
-      },
-      .answersPlace = nines::session::AnswersPlace::savedFromPage,
-      .progress = [](std::string_view name, int pairsDone) {
-        tellProgress(name.data(), static_cast<int>(name.size()), pairsDone);
-      },
-  });
+  const int status =
+      nines::session::asksForChecking(arguments)
+          ? nines::session::runCheckSession(in, out, err)
+          : nines::session::runSession({
+                .in = in,
+                .out = out,
+                .err = err,
+                .clock = clock,
+                .compiled = {__TIME__, __DATE__},
+                .openAnswers = []() -> std::unique_ptr<std::ostream> {
+                  return std::make_unique<AnswersOnPage>();
+                },
+                .answersPlace = nines::session::AnswersPlace::savedFromPage,
+                .progress = [](std::string_view name, int pairsDone) {
+                  tellProgress(name.data(), static_cast<int>(name.size()), pairsDone);
+                },
+            });
   out.flush();
   tellSessionEnded(status);
   return status;
