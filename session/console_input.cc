@@ -70,11 +70,21 @@ std::size_t lengthOfWholeCharacters(std::span<const char> word, std::size_t kept
   return kept - (start - 1) < needed ? start - 1 : kept;
 }
 
+// The stream's word that readPause sets to 1 while it reads.
+int pauseWord() {
+  static const int index = std::ios_base::xalloc();
+  return index;
+}
+
 }  // namespace
 
 void readPause(std::istream& in) {
+  in.iword(pauseWord()) = 1;
   if (skipBlanks(in)) advance(in);
+  in.iword(pauseWord()) = 0;
 }
+
+bool isReadingPause(std::ios_base& stream) { return stream.iword(pauseWord()) != 0; }
 
 WordRead readWord(std::istream& in, std::span<char> buffer) {
   buffer[0] = '\0';

@@ -42,6 +42,10 @@ struct LineRead {
 // and CR included, can be part of a line.
 LineRead readLine(std::istream& in, std::span<char> buffer);
 
+// Whether readPause is reading `stream`; a line editor beneath it asks, to
+// keep the pauses' lines out of its history.
+bool isReadingPause(std::ios_base& stream);
+
 }  // namespace nines::session
 
 #endif  // NINES_SESSION_CONSOLE_INPUT_H_

@@ -3,7 +3,8 @@
 // files in tests/golden/ (<case>.in is what the user types). Each run also
 // checks when the answers file is flushed: at every "Do another?" prompt it
 // holds the blocks of all the pairs so far, and a write failure has already
-// been told.
+// been told. Some are typed through a line editor too, which must leave the
+// console the same bytes and remember the lines typed outside the pauses.
 //
 // Set NINES_UPDATE_GOLDEN=1 to rewrite the expected files from the current
 // output, for review before committing.
@@ -11,6 +12,7 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "session/edited_console.h"
 #include "session/session.h"
 #include "tests/fake_world.h"
 #include "tests/read_file.h"
@@ -43,12 +46,18 @@ enum class Fault {
   kConsoleCannotWrite,
 };
 
+// How the lines are typed: straight into the stream, or through a line
+// editor beneath it.
+enum class Typing { kStraight, kLineEditor };
+
 struct TranscriptCase {
   std::string golden;
   std::time_t seconds;
   Fault fault;
   int status;
   std::string err;
+  Typing typing = Typing::kStraight;
+  std::vector<std::string> remembered = {};  // the line editor's history
 
   friend void PrintTo(const TranscriptCase& c, std::ostream* out) { *out << c.golden; }
 };
@@ -140,6 +149,15 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
   std::ostream out(c.fault == Fault::kConsoleCannotWrite ? &refusing
                                                         : static_cast<std::streambuf*>(&console));
   const testing::FixedClock clock(c.seconds);
+  std::optional<EditedConsole> edited;
+  testing::ScriptedLineEditor* editor = nullptr;
+  if (c.typing == Typing::kLineEditor) {
+    auto scripted = std::make_unique<testing::ScriptedLineEditor>(
+        typed, console, c.fault == Fault::kInputCannotBeRead);
+    editor = scripted.get();
+    in.tie(&out);  // as std::cin is tied to std::cout
+    edited.emplace(in, out, std::move(scripted));
+  }
 
   const int status = runSession({
       .in = in,
@@ -157,6 +175,10 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
       .answersPlace = AnswersPlace::currentDirectory,
   });
 
+  if (editor != nullptr) {
+    EXPECT_EQ(editor->remembered(), c.remembered);
+    edited.reset();
+  }
   EXPECT_EQ(status, c.status);
   EXPECT_EQ(err.str(), c.err);
   if (c.fault != Fault::kConsoleCannotWrite) compareWithGolden(base + ".out", console.str());
@@ -186,10 +208,11 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
 }
 
 std::string nameOf(const ::testing::TestParamInfo<TranscriptCase>& info) {
+  const std::string typing = info.param.typing == Typing::kLineEditor ? "_edited" : "";
   switch (info.param.fault) {
-    case Fault::kInputCannotBeRead: return info.param.golden + "_read_error";
+    case Fault::kInputCannotBeRead: return info.param.golden + typing + "_read_error";
     case Fault::kConsoleCannotWrite: return info.param.golden + "_console_cannot_write";
-    default: return info.param.golden;
+    default: return info.param.golden + typing;
   }
 }
 
@@ -225,6 +248,23 @@ INSTANTIATE_TEST_SUITE_P(
         {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kInputCannotBeRead, 1,
          "Input could not be read\n"},
         {"two_pairs", kTroops, Fault::kConsoleCannotWrite, 1, "Output could not be written\n"},
+        // Through a line editor: each read of a new line shows the unfinished
+        // last line as the prompt; the rest of a line answers the next reads
+        // (two pauses, a name and an operand), and a pause's line is not
+        // remembered. The end of input and a read error end the dialogue as
+        // they do without it.
+        {"pair_9866", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
+         {"Alice", "9866", "-168", "x", "x"}},
+        {"two_characters_at_first_pause", kTroops, Fault::kNone, 0, "", Typing::kLineEditor,
+         {"Ivy", "1", "1", "x", "x"}},
+        {"two_word_name", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
+         {"Hal Jones", "3", "x", "x"}},
+        {"crlf_line_ends", kTroops, Fault::kNone, 0, "", Typing::kLineEditor,
+         {"Mo\r", "-6\r", "3\r", "x\r", "x\r"}},
+        {"input_ends_mid_pair", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
+         {"Lu", "6", "3", "8"}},
+        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kInputCannotBeRead, 1,
+         "Input could not be read\n", Typing::kLineEditor},
     }),
     nameOf);
 
