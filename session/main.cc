@@ -10,6 +10,7 @@
 #include "session/answers_file.h"
 #include "session/check_session.h"
 #include "session/command_line.h"
+#include "session/edited_console.h"
 #include "session/platform.h"
 #include "session/session.h"
 #include "session/system_clock.h"
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
   }
 
   const nines::session::SystemClock clock;
+  // At a terminal, the lines are read through the platform's line editor.
+  const nines::session::EditedConsole console(std::cin, std::cout,
+                                              nines::platform::terminalLineEditor());
   return nines::session::runSession({
       .in = std::cin,
       .out = std::cout,

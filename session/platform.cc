@@ -1,4 +1,5 @@
-// Platform calls, one section each for POSIX systems and for Windows.
+// Platform calls, one section each for POSIX systems and for Windows; the
+// line editor's are in platform_libedit.cc.
 #include "session/platform.h"
 
 #if defined(_WIN32)
@@ -45,6 +46,11 @@ ClosedStandardStreams holdStandardDescriptors() {
   return {closed[0], closed[1]};
 }
 
+#endif
+
+#if !defined(NINES_LIBEDIT)
+// Built without libedit (always so on Windows): see platform_libedit.cc.
+std::unique_ptr<session::LineEditor> terminalLineEditor() { return nullptr; }
 #endif
 
 }  // namespace nines::platform

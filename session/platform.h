@@ -1,9 +1,13 @@
 // The few things the program needs that standard C++ leaves to each
-// platform. Every call outside the standard library is in platform.cc.
+// platform. Every call outside the standard library is in platform.cc, or,
+// for the line editor, in platform_libedit.cc.
 #ifndef NINES_SESSION_PLATFORM_H_
 #define NINES_SESSION_PLATFORM_H_
 
 #include <ctime>
+#include <memory>
+
+#include "session/edited_console.h"
 
 namespace nines::platform {
 
@@ -23,6 +27,11 @@ struct ClosedStandardStreams {
 // reports whether input and output were closed (a closed standard error
 // needs nothing more).
 ClosedStandardStreams holdStandardDescriptors();
+
+// A line editor for standard input when standard input and output are both
+// terminals, the build has one (libedit) and the locale names the typed
+// characters; otherwise none, and the terminal reads the lines itself.
+std::unique_ptr<session::LineEditor> terminalLineEditor();
 
 }  // namespace nines::platform
 
