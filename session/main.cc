@@ -35,14 +35,14 @@ int main(int argc, char* argv[]) {
           nines::session::answerArguments(arguments, NINES_VERSION, std::cout, std::cerr)) {
     return *status;
   }
+  // At a terminal, the lines are read through the platform's line editor.
+  const nines::session::EditedConsole console(std::cin, std::cout,
+                                              nines::platform::terminalLineEditor());
   if (nines::session::asksForChecking(arguments)) {
     return nines::session::runCheckSession(std::cin, std::cout, std::cerr);
   }
 
   const nines::session::SystemClock clock;
-  // At a terminal, the lines are read through the platform's line editor.
-  const nines::session::EditedConsole console(std::cin, std::cout,
-                                              nines::platform::terminalLineEditor());
   return nines::session::runSession({
       .in = std::cin,
       .out = std::cout,
