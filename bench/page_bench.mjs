@@ -6,7 +6,9 @@
 //
 // Usage (after the web preset's build and `npm ci` in web/):
 //   node bench/page_bench.mjs
-import { launchBrowser, openPage, pageUrl, settled, typeLine } from '../tests/web/page_driver.mjs';
+// Chromium alone: only CDP slows a page's processor down. It is driven as in
+// the browser tests (tests/web/drivers/chromium.mjs).
+import { launch } from '../tests/web/drivers/chromium.mjs';
 
 const pairs = 200;
 const loads = 7;
@@ -27,15 +29,9 @@ function markFirstPrompt() {
 // Loads the page in a fresh context with the processor slowed `slowdown`
 // times and returns the milliseconds to its first prompt.
 async function timeFirstPrompt(browser, slowdown) {
-  const context = await browser.newContext({ timezoneId: 'UTC' });
-  const page = await context.newPage();
-  const cdp = await context.newCDPSession(page);
-  await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
-  await page.addInitScript(markFirstPrompt);
-  await page.goto(pageUrl);
-  await settled(page);
-  const ms = await page.evaluate(() => window.firstPromptMs);
-  await context.close();
+  const session = await browser.open({ slowdown, initScript: `(${markFirstPrompt})();` });
+  const ms = await session.evaluate(() => window.firstPromptMs);
+  await session.close();
   return ms;
 }
 
@@ -52,8 +48,8 @@ function operand(sign) {
 
 // Presses Enter on `text` from within the page and returns the milliseconds
 // until the program waits again with the new text laid out on the screen.
-function timeEnter(page, text) {
-  return page.evaluate((text) => new Promise((resolve) => {
+function timeEnter(session, text) {
+  return session.evaluate((text) => new Promise((resolve) => {
     const screen = document.getElementById('screen');
     const line = document.getElementById('line');
     line.value = text;
@@ -73,23 +69,23 @@ function timeEnter(page, text) {
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const format = (ms) => `${ms.toFixed(1)} ms`;
 
-const browser = await launchBrowser();
+const browser = await launch();
 const ready = { 1: [], 4: [] };
 // Alternated, so that a busy spell on the machine falls on both.
 for (let run = 0; run < loads; ++run) {
   for (const slowdown of [1, 4]) ready[slowdown].push(await timeFirstPrompt(browser, slowdown));
 }
 
-const { page } = await openPage(browser);
-for (const line of ['a', 'b', 'c', 'Bench']) await typeLine(page, line);
+const session = await browser.open();
+for (const line of ['a', 'b', 'c', 'Bench']) await session.typeLine(line);
 const settle = [];
 for (let pair = 1; pair <= pairs; ++pair) {
-  await timeEnter(page, operand(pair % 2 ? '' : '-'));
-  settle.push(await timeEnter(page, operand(pair % 3 ? '-' : '')));
+  await timeEnter(session, operand(pair % 2 ? '' : '-'));
+  settle.push(await timeEnter(session, operand(pair % 3 ? '-' : '')));
 }
 const early = median(settle.slice(0, 10));
 const late = median(settle.slice(pairs - 10));
-const size = await page.evaluate(() => document.getElementById('screen').textContent.length);
+const size = await session.evaluate(() => document.getElementById('screen').textContent.length);
 await browser.close();
 
 const spread = (values) => `${format(Math.min(...values))} to ${format(Math.max(...values))}`;

@@ -1,50 +1,170 @@
-// Debian's Chromium, headless, driven by playwright-core as the rest of the
-// browser tests drive it (../page_driver.mjs).
-import { launchBrowser, saveAnswers, settled } from '../page_driver.mjs';
-import { PageSession, pageUrl } from './page.mjs';
+// Debian's Chromium, headless, driven by playwright-core over CDP: the
+// interface of interface.mjs, and a processor slowed down for the benchmark
+// (options.slowdown). Every open is a context of its own in one browser; a
+// profile is a persistent context, a browser of its own.
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 
-class ChromiumSession extends PageSession {
-  constructor(page, asked) {
-    super();
-    this.page = page;
-    this.asked = asked;
+import { Session, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
+import { pageUrl, preludeOf, root, tapPointOf } from './page.mjs';
+
+// playwright-core is pinned in web/package.json and installed there.
+const { chromium } = createRequire(`${root}web/package.json`)('playwright-core');
+
+const launchOptions = {
+  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  // Root needs --no-sandbox; the rest keep Chromium from reaching for a
+  // network that is not there.
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync', '--no-first-run'],
+};
+// A busy machine is slow: every wait may take this long.
+const timeoutMs = 120000;
+
+class ChromiumSession extends Session {
+  constructor(place, tab, owner) {
+    super('chromium', pageUrl);
+    this.place = place;
+    this.tab = tab;
+    this.owner = owner;
+    this.asked = [];
+    this.prompts = [];
+    tab.on('request', (request) => this.asked.push(request.url()));
+    // A question on leaving (a reload, a close) is answered: leave.
+    tab.on('dialog', (dialog) => {
+      this.prompts.push(dialog.type());
+      dialog.accept();
+    });
   }
 
-  evaluate(pageFunction, arg) { return this.page.evaluate(pageFunction, arg); }
+  evaluate(pageFunction, arg) { return this.tab.evaluate(pageFunction, arg); }
 
-  type(text) { return this.page.keyboard.type(text); }
+  type(text) { return this.tab.keyboard.type(text); }
 
-  press(key) { return this.page.keyboard.press(key); }
+  // The input method's own CDP command.
+  insertText(text) { return this.tab.keyboard.insertText(text); }
 
-  saveAnswers() { return saveAnswers(this.page); }
+  async press(key) {
+    knownKey(key);
+    if (key !== 'Control+δ') return this.tab.keyboard.press(key);
+    // CDP sends a key whose code is not its letter's, as a Greek layout does.
+    const cdp = await this.tab.context().newCDPSession(this.tab);
+    const control = 2;
+    for (const type of ['rawKeyDown', 'keyUp']) {
+      await cdp.send('Input.dispatchKeyEvent', { type, modifiers: control, key: 'δ', code: 'KeyD', windowsVirtualKeyCode: 68 });
+    }
+    await cdp.detach();
+  }
+
+  async paste(text) {
+    await this.tab.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    await this.tab.evaluate((text) => navigator.clipboard.writeText(text), text);
+    await this.tab.keyboard.press('Control+V');
+  }
+
+  click(name) { return this.tab.getByRole('button', { name, exact: true }).click(); }
+
+  async tap(selector) {
+    const { x, y } = await this.evaluate(tapPointOf, selector);
+    await this.tab.touchscreen.tap(x, y);
+  }
+
+  async save() {
+    const [download] = await Promise.all([this.tab.waitForEvent('download'), this.click('Save answers.txt')]);
+    return readFile(await download.path());
+  }
+
+  printMedia(on = true) { return this.tab.emulateMedia({ media: on ? 'print' : null }); }
+
+  pdf() { return this.tab.pdf({ format: 'Letter' }); }
+
+  async leave() {
+    const before = this.prompts.length;
+    const gone = new Promise((resolve) => this.tab.once('close', resolve));
+    await this.tab.close({ runBeforeUnload: true });
+    await gone;
+    return this.prompts.length > before ? 'asked' : 'gone';
+  }
+
+  async reload() {
+    await this.tab.reload();
+    await this.settled();
+  }
+
+  openTab() { return openTab(this.place, false); }
+
+  async reopenBrowser() {
+    if (!this.place.profile) throw new Error('reopenBrowser() needs a session opened with { profile: true }');
+    await this.place.context.close();
+    await startContext(this.place);
+    return openTab(this.place, true);
+  }
 
   requested() { return this.asked; }
 
-  // The next session loads the page afresh in the same tab.
-  close() {}
+  async close() {
+    if (!this.owner) return this.tab.close();
+    await this.place.context.close();
+    this.place.closed = true;
+    if (this.place.profile) await rm(this.place.profile, { recursive: true });
+  }
+}
+
+// Starts the place's context: in the shared browser, or with a profile in a
+// browser of its own.
+async function startContext(place) {
+  place.context = place.profile
+    ? await chromium.launchPersistentContext(place.profile, { ...launchOptions, ...place.options })
+    : await place.browser.newContext(place.options);
+  place.context.setDefaultTimeout(timeoutMs);
+  if (place.prelude) await place.context.addInitScript({ content: place.prelude });
+}
+
+// A tab at the page, ready for its first line.
+async function openTab(place, owner) {
+  const tab = (owner && place.context.pages()[0]) || await place.context.newPage();
+  const session = new ChromiumSession(place, tab, owner);
+  if (place.slowdown) {
+    const cdp = await place.context.newCDPSession(tab);
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: place.slowdown });
+  }
+  await tab.goto(pageUrl);
+  await session.settled();
+  return session;
 }
 
 export async function launch() {
-  const browser = await launchBrowser();
-  const context = await browser.newContext({ timezoneId: 'UTC' });
-  const page = await context.newPage();
-  // Should a session end before its answers were saved, the page's question
-  // on leaving is answered: leave.
-  page.on('dialog', (dialog) => dialog.accept());
-  let asked = [];
-  page.on('request', (request) => asked.push(request.url()));
+  const browser = await chromium.launch(launchOptions);
+  const places = [];
   return {
-    // The page, loaded afresh (a new context each time would cost more than
-    // the dialogue), in UTC, the clock stopped at `seconds` if given; ready
-    // for the first line.
-    async open({ seconds } = {}) {
-      if (seconds !== undefined) await page.clock.setFixedTime(seconds * 1000);
-      asked = [];
-      const session = new ChromiumSession(page, asked);
-      await page.goto(pageUrl);
-      await settled(page);
-      return session;
+    name: 'chromium',
+    version: browser.version(),
+    async open(options = {}) {
+      knownOptions(options);
+      const { viewport, touch, zoom, colorScheme = 'light', profile, slowdown } = options;
+      const contextOptions = { timezoneId: 'UTC', colorScheme, acceptDownloads: true };
+      if (viewport) contextOptions.viewport = viewport;
+      if (zoom) {
+        const { width, height, ratio } = zoomedViewport;
+        Object.assign(contextOptions, { viewport: { width, height }, deviceScaleFactor: ratio });
+      }
+      if (touch) Object.assign(contextOptions, { hasTouch: true, isMobile: true });
+      const place = {
+        browser, options: contextOptions, prelude: preludeOf(options), slowdown,
+        profile: profile ? await mkdtemp(`${tmpdir()}/nines-chromium-`) : null,
+      };
+      places.push(place);
+      await startContext(place);
+      return openTab(place, true);
     },
-    close: () => browser.close(),
+    // Closes what a failed test left open too.
+    async close() {
+      for (const place of places.filter((p) => p.profile && !p.closed)) {
+        await place.context.close();
+        await rm(place.profile, { recursive: true });
+      }
+      await browser.close();
+    },
   };
 }

@@ -1,81 +1,206 @@
 // Debian's Firefox ESR, headless, driven by puppeteer-core over WebDriver
-// BiDi (no geckodriver). Downloads go to a folder of the driver's own.
+// BiDi (no geckodriver): the interface of interface.mjs. Every open is a user
+// context of its own in one browser; the dark scheme and a profile each take
+// a browser launched for them. Downloads go to a folder of the browser's own.
 import { mkdtemp, rm } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 
-import { PageSession, clearDownloads, downloaded, pageUrl, root, stopClock } from './page.mjs';
+import { Session, greekControlD, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
+import { clearDownloads, copiedOf, downloaded, pageUrl, preludeOf, root, tapPointOf, toCopyOf } from './page.mjs';
+import { stepRefused } from './steps.mjs';
 
 const puppeteer = createRequire(`${root}web/package.json`)('puppeteer-core');
 
-class FirefoxSession extends PageSession {
-  constructor(page, downloads, asked) {
-    super();
-    this.page = page;
-    this.downloads = downloads;
-    this.asked = asked;
-  }
+// A busy machine is slow: every wait may take this long.
+const timeoutMs = 120000;
 
-  evaluate(pageFunction, arg) { return this.page.evaluate(pageFunction, arg); }
-
-  type(text) { return this.page.keyboard.type(text); }
-
-  async press(key) {
-    if (key !== 'Control+D') return this.page.keyboard.press(key);
-    await this.page.keyboard.down('Control');
-    await this.page.keyboard.press('d');
-    await this.page.keyboard.up('Control');
-  }
-
-  // A click, not Enter on the focused button: headless Firefox does not
-  // click a button on Enter.
-  async saveAnswers() {
-    await clearDownloads(this.downloads);
-    await this.page.click('::-p-text(Save answers.txt)');
-    return downloaded(this.downloads, 'answers.txt');
-  }
-
-  requested() { return this.asked; }
-
-  // The next session loads the page afresh in the same tab.
-  close() {}
-}
-
-export async function launch() {
+// Firefox's colour scheme is a preference read at launch: BiDi cannot
+// emulate it. A profile folder, when given, keeps what the page stores.
+async function launchFirefox({ dark, profile }) {
   const downloads = await mkdtemp(`${tmpdir()}/nines-firefox-`);
   const browser = await puppeteer.launch({
     browser: 'firefox',
     executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
     headless: true,
+    userDataDir: profile ?? undefined,
+    protocolTimeout: timeoutMs,
     env: { ...process.env, TZ: 'UTC' },
     extraPrefsFirefox: {
+      'layout.css.prefers-color-scheme.content-override': dark ? 0 : 1,
       'browser.download.folderList': 2,
       'browser.download.dir': downloads,
       'browser.download.useDownloadDir': true,
       'browser.download.always_ask_before_handling_new_types': false,
     },
   });
-  const page = await browser.newPage();
-  // Should a session end before its answers were saved, the page's question
-  // on leaving is answered: leave.
-  page.on('dialog', (dialog) => dialog.accept());
-  let asked = [];
-  page.on('request', (request) => asked.push(request.url()));
+  return { browser, downloads };
+}
+
+// Keys with Control held: BiDi presses one key at a time.
+async function withControl(keyboard, letter) {
+  await keyboard.down('Control');
+  await keyboard.press(letter);
+  await keyboard.up('Control');
+}
+
+class FirefoxSession extends Session {
+  constructor(place, tab, owner) {
+    super('firefox', pageUrl);
+    this.place = place;
+    this.tab = tab;
+    this.owner = owner;
+    this.asked = [];
+    this.prompts = [];
+    tab.on('request', (request) => this.asked.push(request.url()));
+    // A question on leaving (a reload, a close) is answered: leave.
+    tab.on('dialog', (dialog) => {
+      this.prompts.push(dialog.type());
+      dialog.accept();
+    });
+  }
+
+  evaluate(pageFunction, arg) { return this.tab.evaluate(pageFunction, arg); }
+
+  type(text) { return this.tab.keyboard.type(text); }
+
+  press(key) {
+    knownKey(key);
+    if (key === 'Control+D') return withControl(this.tab.keyboard, 'd');
+    // A BiDi key action names a character, and Firefox gives it that
+    // character's own code: the Greek layout's key is made by a script.
+    if (key === 'Control+δ') return this.dispatchKeydown(greekControlD);
+    return this.tab.keyboard.press(key);
+  }
+
+  // Through the clipboard: copied from a field of the page's, then pasted.
+  async paste(text) {
+    await this.evaluate(toCopyOf, text);
+    await withControl(this.tab.keyboard, 'c');
+    await this.evaluate(copiedOf);
+    await withControl(this.tab.keyboard, 'v');
+  }
+
+  click(name) { return this.tab.click(`::-p-xpath(//button[normalize-space()="${name}"])`); }
+
+  async tap(selector) {
+    const { x, y } = await this.evaluate(tapPointOf, selector);
+    await this.tab.touchscreen.tap(x, y);
+  }
+
+  async save() {
+    await clearDownloads(this.place.downloads);
+    await this.click('Save answers.txt');
+    return downloaded(this.place.downloads, 'answers.txt');
+  }
+
+  async pdf() { return Buffer.from(await this.tab.pdf({ format: 'letter' })); }
+
+  async leave() {
+    const before = this.prompts.length;
+    const gone = new Promise((resolve) => this.tab.once('close', resolve));
+    await this.tab.close({ runBeforeUnload: true });
+    await gone;
+    return this.prompts.length > before ? 'asked' : 'gone';
+  }
+
+  async reload() {
+    await this.tab.reload();
+    await this.settled();
+  }
+
+  openTab() { return openTab(this.place, false); }
+
+  async reopenBrowser() {
+    if (!this.place.profile) throw new Error('reopenBrowser() needs a session opened with { profile: true }');
+    await closePlace(this.place);
+    await startPlace(this.place);
+    return openTab(this.place, true);
+  }
+
+  requested() { return this.asked; }
+
+  async close() {
+    if (!this.owner) return this.tab.close();
+    await closePlace(this.place);
+    this.place.closed = true;
+    if (this.place.profile) await rm(this.place.profile, { recursive: true });
+  }
+}
+
+// A place with a profile is a browser of its own, in its default context
+// (the one a profile keeps); any other is a user context in a shared browser.
+async function startPlace(place) {
+  if (place.profile) {
+    Object.assign(place, await launchFirefox({ dark: place.dark, profile: place.profile }));
+    place.context = place.browser.defaultBrowserContext();
+  } else {
+    place.context = await place.browser.createBrowserContext();
+  }
+}
+
+async function closePlace(place) {
+  if (!place.profile) return place.context.close();
+  await place.browser.close();
+  await rm(place.downloads, { recursive: true });
+}
+
+// A tab at the page, ready for its first line.
+async function openTab(place, owner) {
+  const tab = (owner && place.profile && (await place.context.pages())[0]) || await place.context.newPage();
+  tab.setDefaultTimeout(timeoutMs);
+  const session = new FirefoxSession(place, tab, owner);
+  if (place.viewport) await tab.setViewport(place.viewport);
+  if (place.prelude) await tab.evaluateOnNewDocument(place.prelude);
+  await tab.goto(pageUrl);
+  await session.settled();
+  return session;
+}
+
+export async function launch() {
+  // The light scheme's browser, and the dark one's once asked for.
+  const shared = { light: launchFirefox({ dark: false }) };
+  const places = [];
+  const { browser } = await shared.light;
   return {
-    // The page, loaded afresh, in UTC, with the clock stopped at `seconds`
-    // if given; ready for the first line.
-    async open({ seconds } = {}) {
-      asked = [];
-      const session = new FirefoxSession(page, downloads, asked);
-      const clock = seconds === undefined ? null : await page.evaluateOnNewDocument(stopClock, seconds * 1000);
-      await page.goto(pageUrl);
-      if (clock) await page.removeScriptToEvaluateOnNewDocument(clock.identifier);
-      await session.settled();
-      return session;
+    name: 'firefox',
+    version: await browser.version(),
+    async open(options = {}) {
+      knownOptions(options);
+      const { viewport, touch, zoom, colorScheme = 'light', profile, slowdown } = options;
+      if (slowdown) throw stepRefused('firefox', 'slowProcessor');
+      const dark = colorScheme === 'dark';
+      const place = { dark, prelude: preludeOf(options), profile: null };
+      // No viewport asked for: the browser's own, 800 by 600.
+      if (viewport || touch || zoom) {
+        place.viewport = { width: 800, height: 600, ...viewport, hasTouch: Boolean(touch), isMobile: Boolean(touch) };
+        if (zoom) {
+          const { width, height, ratio } = zoomedViewport;
+          Object.assign(place.viewport, { width, height, deviceScaleFactor: ratio });
+        }
+      }
+      if (profile) {
+        place.profile = await mkdtemp(`${tmpdir()}/nines-firefox-profile-`);
+      } else {
+        const scheme = dark ? 'dark' : 'light';
+        shared[scheme] ??= launchFirefox({ dark });
+        Object.assign(place, await shared[scheme]);
+      }
+      places.push(place);
+      await startPlace(place);
+      return openTab(place, true);
     },
+    // Closes what a failed test left open too.
     async close() {
-      await browser.close();
-      await rm(downloads, { recursive: true });
+      for (const place of places.filter((p) => p.profile && !p.closed)) {
+        await closePlace(place);
+        await rm(place.profile, { recursive: true });
+      }
+      for (const launched of Object.values(shared)) {
+        const { browser, downloads } = await launched;
+        await browser.close();
+        await rm(downloads, { recursive: true });
+      }
     },
   };
 }
