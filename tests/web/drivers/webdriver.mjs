@@ -37,7 +37,7 @@ export const webkitgtk = {
   clipboard: true,
   tabs: true,
   // MiniBrowser lists each download in a bar under the page, which shrinks
-  // it download by download: each open takes a new window.
+  // it download by download: an open after a download takes a new window.
   windows: true,
   resizable: true,
   dark: true,
@@ -171,6 +171,7 @@ class WebDriverSession extends Session {
     if (!this.lane.config.downloads) throw stepRefused(this.engine, 'download');
     await clearDownloads(this.lane.home);
     await this.click('Save answers.txt');
+    this.launched.downloaded = true;
     return downloaded(this.lane.home, 'answers.txt');
   }
 
@@ -250,7 +251,8 @@ export async function launch(config) {
     const driver = await new Builder().usingServer(await service.start())
         .withCapabilities(config.capabilities(variant)).build();
     await driver.manage().setTimeouts({ script: timeoutMs, pageLoad: timeoutMs });
-    return { service, driver, current: await driver.getWindowHandle() };
+    const startRect = config.resizable ? await driver.manage().window().getRect() : null;
+    return { service, driver, current: await driver.getWindowHandle(), startRect, downloaded: false };
   }
 
   const first = await startBrowser({ dark: false, zoom: false });
@@ -278,18 +280,25 @@ export async function launch(config) {
       const { driver } = launched;
       // One window, the tabs a test that failed left open closed.
       const old = await driver.getAllWindowHandles();
-      if (config.windows) await driver.switchTo().newWindow('window');
-      const handle = config.windows ? await driver.getWindowHandle() : old[0];
+      const anew = config.windows && launched.downloaded;
+      if (anew) await driver.switchTo().newWindow('window');
+      launched.downloaded = false;
+      const handle = anew ? await driver.getWindowHandle() : old[0];
       for (const other of old.filter((each) => each !== handle)) {
         await driver.switchTo().window(other);
         await driver.close();
       }
       await driver.switchTo().window(handle);
       launched.current = handle;
-      // Fresh: no storage left by the last session, the size asked for.
+      // Fresh: no storage left by the last session, the size asked for (or
+      // the one the browser started with).
       await driver.get(blankUrl);
       await driver.executeScript(clearStorageOf);
-      if (viewport || zoom) await sizeWindow(lane, driver, zoom ? zoomedViewport : viewport, sizeStep);
+      if (viewport || zoom) {
+        await sizeWindow(lane, driver, zoom ? zoomedViewport : viewport, sizeStep);
+      } else if (config.resizable) {
+        await driver.manage().window().setRect(launched.startRect);
+      }
       const prelude = preludeOf(options);
       const url = prelude ? await pageCopy(pages, prelude) : pageUrl;
       await driver.get(url);
