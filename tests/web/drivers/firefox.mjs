@@ -37,7 +37,7 @@ async function launchFirefox({ dark, profile }) {
   return { browser, downloads };
 }
 
-// Keys with Control held: BiDi presses one key at a time.
+// A key with Control held: puppeteer presses one key at a time.
 async function withControl(keyboard, letter) {
   await keyboard.down('Control');
   await keyboard.press(letter);
@@ -67,8 +67,8 @@ class FirefoxSession extends Session {
   press(key) {
     knownKey(key);
     if (key === 'Control+D') return withControl(this.tab.keyboard, 'd');
-    // A BiDi key action names a character, and Firefox gives it that
-    // character's own code: the Greek layout's key is made by a script.
+    // A BiDi key action names a character, and Firefox gives δ no key
+    // code (code ''): the Greek layout's key is made by a script.
     if (key === 'Control+δ') return this.dispatchKeydown(greekControlD);
     return this.tab.keyboard.press(key);
   }

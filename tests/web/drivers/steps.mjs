@@ -31,7 +31,7 @@ const cannot = {
     pdf: 'WebKitWebDriver has no Print Page command',
     leave: 'classic WebDriver answers the leave question itself: closing or navigating never stops at it',
     reopenBrowser: 'a browser WebKitWebDriver starts keeps its data in memory only (automation mode)',
-    phone: 'MiniBrowser\'s window is never narrower than 447 px (its toolbar)',
+    phone: 'MiniBrowser\'s window is never narrower than 447 px',
     touch: 'WebKitWebDriver sends a touch pointer\'s actions as a mouse\'s',
     slowProcessor: 'classic WebDriver cannot slow the processor',
   },
@@ -46,7 +46,7 @@ const cannot = {
     window: 'cog\'s headless view is 800 by 600 px and WPEWebDriver cannot resize it',
     zoom: 'cog\'s headless view is 800 px wide, not 1280, and WPEWebDriver cannot resize it',
     touch: 'WPEWebDriver sends a touch pointer\'s actions as a mouse\'s',
-    dark: 'WPE WebKit 2.38 and cog have no dark colour scheme to ask for',
+    dark: 'cog has no dark colour scheme to ask for',
     slowProcessor: 'classic WebDriver cannot slow the processor',
   },
 };

@@ -147,8 +147,8 @@ class WebDriverSession extends Session {
   async press(key) {
     knownKey(key);
     if (key === 'Control+D') return this.withControl('d');
-    // A WebDriver key action names a character, and WebKit gives it that
-    // character's own code: the Greek layout's key is made by a script.
+    // A WebDriver key action names a character, and WebKit gives δ no key
+    // code ('Unidentified'): the Greek layout's key is made by a script.
     if (key === 'Control+δ') return this.dispatchKeydown(greekControlD);
     await (await this.driver()).actions().sendKeys(keys[key]).perform();
   }
