@@ -51,14 +51,13 @@ const cannot = {
   },
 };
 
-// Why `engine` cannot take one of `needed`, or null when it can take all.
+// Why `engine` cannot take those of `needed` it cannot take, or null when
+// it can take them all.
 export function cannotTake(engine, needed) {
-  for (const step of needed) {
-    if (!(step in steps)) throw new Error(`no step "${step}"; the steps are: ${Object.keys(steps).join(', ')}`);
-    const why = cannot[engine][step];
-    if (why) return `cannot ${steps[step]}: ${why}`;
-  }
-  return null;
+  const unknown = needed.filter((step) => !(step in steps));
+  if (unknown.length) throw new Error(`no step ${unknown.join(', ')}; the steps are: ${Object.keys(steps).join(', ')}`);
+  const reasons = needed.filter((step) => cannot[engine][step]).map((step) => `cannot ${steps[step]}: ${cannot[engine][step]}`);
+  return reasons.length ? reasons.join('; ') : null;
 }
 
 // The error a driver throws when asked for a step its engine cannot take:
