@@ -24,6 +24,7 @@ async function launchFirefox({ dark, profile }) {
     executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
     headless: true,
     userDataDir: profile ?? undefined,
+    timeout: timeoutMs,
     protocolTimeout: timeoutMs,
     env: { ...process.env, TZ: 'UTC' },
     extraPrefsFirefox: {

@@ -248,7 +248,7 @@ export async function launch(config) {
       ...process.env, ...(xvfb ? { DISPLAY: xvfb.display } : {}), HOME: home, TZ: 'UTC',
       ...config.environment(variant),
     }).build();
-    const driver = await new Builder().usingServer(await service.start())
+    const driver = await new Builder().usingServer(await service.start(timeoutMs))
         .withCapabilities(config.capabilities(variant)).build();
     await driver.manage().setTimeouts({ script: timeoutMs, pageLoad: timeoutMs });
     const startRect = config.resizable ? await driver.manage().window().getRect() : null;
