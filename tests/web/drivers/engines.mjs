@@ -1,6 +1,8 @@
 // The engines the page tests run in, and the lanes that run them: every
-// test once per engine, the engines side by side, one test at a time in
-// each. NINES_ENGINES (names, comma-separated) runs only those.
+// test once per engine, as many engines side by side as the machine has
+// processors (more only crowd each other), one test at a time in each.
+// NINES_ENGINES (names, comma-separated) runs only those.
+import { availableParallelism } from 'node:os';
 import { after, describe } from 'node:test';
 
 import { zoomedViewport } from './interface.mjs';
@@ -75,7 +77,7 @@ class Lane {
 
 // Defines the tests of `define(lane)` once in every engine's lane.
 export function inEveryEngine(define) {
-  describe('in every engine', { concurrency: true }, () => {
+  describe('in every engine', { concurrency: availableParallelism() }, () => {
     for (const engine of chosenEngines()) {
       describe(engine.title, { concurrency: 1 }, () => {
         const lane = new Lane(engine);
