@@ -6,40 +6,15 @@
 // is lost and says when it cannot run; its colours are legible in light and
 // dark; and the drivers' storage steps keep what a person's browser keeps.
 import assert from 'node:assert/strict';
-import { readdir, readFile } from 'node:fs/promises';
+import { readFile } from 'node:fs/promises';
 import { describe, test } from 'node:test';
 import { constants as zlibConstants, inflateSync } from 'node:zlib';
 
+import { asideBuildTime, pageDialogues, pageScreenFor } from './dialogues.mjs';
 import { inEveryEngine } from './drivers/engines.mjs';
 import { root } from './drivers/page.mjs';
 
-const goldenDir = `${root}tests/golden`;
-
-// The moment a recording was made, from its answers file's Date and Time
-// lines (UTC): the clock decides the slogan and "the gods are angry...".
-function recordedMoment(answers) {
-  const [, month, day, year] = answers.match(/Date: {2}(\d\d)\/(\d\d)\/(\d\d)/);
-  const [, time] = answers.match(/Time: {2}(\d\d:\d\d:\d\d)/);
-  return Date.parse(`20${year}-${month}-${day}T${time}Z`) / 1000;
-}
-
-// The recorded dialogues: each one's name, the seconds its clock stood at,
-// and whether the page can type it (a file system that refuses answers.txt
-// cannot be had in the page, and such a recording has no answers file).
-async function recordedDialogues() {
-  const names = (await readdir(goldenDir)).filter((file) => file.endsWith('.in'))
-      .map((file) => file.slice(0, -'.in'.length)).sort();
-  return Promise.all(names.map(async (name) => {
-    const typeable = !name.startsWith('answers_file_cannot');
-    const seconds = typeable ? recordedMoment(await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8')) : null;
-    return { name, seconds, typeable };
-  }));
-}
-const dialogues = (await recordedDialogues()).filter(({ typeable }) => typeable);
-
-// The closing screen's build time is the page's own.
-const compileLine = /^(\t{4}Compile time\t).*$/m;
-const asideBuildTime = (text) => text.replace(compileLine, '$1<build time>');
+const dialogues = await pageDialogues();
 
 // The answers file up to the end of its first pair's block.
 function firstBlock(answers) {
@@ -47,10 +22,6 @@ function firstBlock(answers) {
   const end = answers.indexOf(rule + rule);
   return end < 0 ? null : answers.slice(0, end + 2 * rule.length + 1);
 }
-
-// The page's own closing line where the console's says where answers.txt is.
-const consoleSaysWhere = 'It is in the current directory.';
-const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
 
 // Whether the program has asked for another pair: the first is done.
 const askedForAnother = () => document.getElementById('screen').textContent.includes('Do another?');
@@ -70,11 +41,11 @@ const shownAt = (session, selector) => session.evaluate((selector) => document.q
 
 inEveryEngine((lane) => {
   describe('recorded dialogues', () => {
-    for (const { name, seconds } of dialogues) {
+    for (const { name, golden, seconds } of dialogues) {
       test(name, lane.needs(), async () => {
-        const typed = await readFile(`${goldenDir}/${name}.in`, 'utf8');
-        const console = await readFile(`${goldenDir}/${name}.out`, 'utf8');
-        const answers = await readFile(`${goldenDir}/${name}.answers.txt`, 'utf8');
+        const typed = await readFile(`${golden}.in`, 'utf8');
+        const console = await readFile(`${golden}.out`, 'utf8');
+        const answers = await readFile(`${golden}.answers.txt`, 'utf8');
         const session = await lane.open({ seconds });
 
         const lines = typed.split('\n');
@@ -93,9 +64,7 @@ inEveryEngine((lane) => {
 
         const shown = await session.screenText({ typed: false });
         assert.match(shown, /^\t{4}Compile time\t\d\d:\d\d:\d\d [A-Z][a-z]{2} [ \d]\d \d{4}$/m);
-        assert.ok(console.includes(`\n${consoleSaysWhere}\n`), 'the recording says not where answers.txt is');
-        const expected = console.replace(consoleSaysWhere, pageSaysWhere);
-        assert.equal(asideBuildTime(shown), asideBuildTime(expected));
+        assert.equal(asideBuildTime(shown), asideBuildTime(pageScreenFor(console)));
         assert.equal((await session.record()).toString(), answers);
         assert.equal(savedMidway, firstBlock(answers));
         // Inline data is the page's own; any other address but the page's is not.
@@ -147,13 +116,16 @@ inEveryEngine((lane) => {
     assert.match(await description(), /^Do another\? Enter a \+\/- string of 38 or fewer digits\./);
 
     // Control-D on an empty line, told by the key's place on a Greek layout,
-    // ends the input, which ends the session; Enter on "Start again" begins a
-    // new one.
+    // ends the input, which ends the session; the focus is then on "Save
+    // answers.txt", and once the record is saved "Start again" begins a new
+    // session without asking.
     await session.press('Control+δ');
     await session.settled();
     assert.match(await textOf(session, '#status'), /session has ended/);
     assert.match(await session.screenText(), /Run time\t[^\n]*\n\n$/);
-    await session.press('Enter');
+    assert.equal(await session.evaluate(() => document.activeElement.id), 'save');
+    await session.record();
+    await session.click('Start again');
     await session.settled();
     assert.match(await session.screenText(), /^\n\t\t\tTalvenor\n/);
     assert.ok(!(await session.screenText()).includes('9866'), 'the old session is still on the screen');
@@ -270,7 +242,7 @@ inEveryEngine((lane) => {
       assert.deepEqual(await shown(), {
         header: 'hidden', '#line': 'hidden', '#now': 'break-spaces 8', '#screen': 'pre-wrap 8', '#record': 'hidden',
       });
-      assert.match(await session.evaluate(() => document.getElementById('screen').innerText), /^\n\t\t\tTalvenor\n/);
+      assert.match(await session.evaluate(() => document.getElementById('screen').textContent), /^\n\t\t\tTalvenor\n/);
       await session.close();
     });
 
