@@ -194,6 +194,69 @@ inEveryEngine((lane) => {
       });
     }
 
+    // Every chain line and check line on one screen line, right under the
+    // line before it, and no value of up to 40 characters split; at desktop
+    // widths the text as it has always been.
+    const proofScreens = [
+      ...screens.filter(({ options }) => !options.viewport || options.viewport.width < 768),
+      { name: 'a desktop 1280 by 800', steps: ['window'], options: { viewport: { width: 1280, height: 800 } },
+        type: { fontSize: '16px', tabSize: '8' } },
+    ];
+    const nines = '9'.repeat(38);
+    for (const { name, steps, options, type } of proofScreens) {
+      test(`proofs in columns: ${name}`, lane.needs(...steps), async () => {
+        const session = await lane.open(options);
+        await typeLines(session, [...toFirstReport, `${nines} -${nines}`]);
+        const layout = await session.evaluate(() => {
+          const screen = document.getElementById('screen');
+          const nodes = [];
+          let length = 0;
+          const walker = document.createTreeWalker(screen, NodeFilter.SHOW_TEXT);
+          for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+            nodes.push({ node, at: length });
+            length += node.data.length;
+          }
+          const place = (offset) => {
+            const { node, at } = nodes.findLast((each) => each.at <= offset);
+            return [node, offset - at];
+          };
+          // The screen lines a stretch of the text takes, by their tops.
+          const tops = (from, to) => {
+            const range = document.createRange();
+            range.setStart(...place(from));
+            range.setEnd(...place(to));
+            return [...new Set([...range.getClientRects()].filter((box) => box.width > 0).map((box) => Math.round(box.top)))];
+          };
+          const lineHeight = parseFloat(getComputedStyle(screen).lineHeight);
+          const found = { chain: 0, check: 0, value: 0, broken: [] };
+          let start = 0;
+          let above = null;
+          for (const line of screen.textContent.split('\n')) {
+            const kind = /^\t+->/.test(line) ? 'chain' : /^\t+(which|and) /.test(line) ? 'check'
+                : /^[ -]?\d{1,39}$/.test(line) ? 'value' : null;
+            const visible = line.search(/\S/);
+            const lineTops = visible < 0 ? [] : tops(start + visible, start + line.length);
+            if (kind) {
+              ++found[kind];
+              const apart = above && lineTops.length ? lineTops[0] - above.at(-1) : lineHeight;
+              if (lineTops.length !== 1 || apart > 1.5 * lineHeight) found.broken.push(`${kind}: ${line.trim()}`);
+            }
+            above = lineTops.length ? lineTops : null;
+            start += line.length + 1;
+          }
+          const { fontSize, tabSize } = getComputedStyle(screen);
+          return { found, fontSize, tabSize };
+        });
+        // Two pairs: seven values with a chain each, three check lines each.
+        assert.deepEqual([layout.found.chain, layout.found.check], [14, 8]);
+        assert.ok(layout.found.value >= 11, `${layout.found.value} values`);
+        assert.deepEqual(layout.found.broken, [], 'lines broken or set apart');
+        assert.ok(parseFloat(layout.fontSize) >= 12, `text of ${layout.fontSize}`);
+        if (type) assert.deepEqual({ fontSize: layout.fontSize, tabSize: layout.tabSize }, type);
+        await session.close();
+      });
+    }
+
     test('a tap on the session gives the entry the cursor again', lane.needs('phone', 'touch'), async () => {
       const session = await lane.open({ viewport: { width: 390, height: 844 }, touch: true });
       await typeLines(session, toFirstReport);
