@@ -1,5 +1,8 @@
 #include "session/quotient_approximation.h"
 
+#include <array>
+#include <cassert>
+#include <cstddef>
 #include <string_view>
 
 #include "arith/text.h"
@@ -7,7 +10,6 @@
 namespace nines::session {
 namespace {
 
-constexpr std::int32_t kLargestNineDigits = 999999999;
 constexpr std::string_view kCombined = "Combined with the remainder the quotient is";
 constexpr std::string_view kNote = "... to nine decimal places";
 
@@ -47,12 +49,19 @@ constexpr Layout kFile = {
     "\n\n",
 };
 
-// The places are cut, not rounded, so the decimal is only as exact as they
-// show. It is called exact when its last two places are zeros, as a decimal
-// that has ended shows them; one whose repeating part has zeros there, such
-// as 1/99999, is called exact too.
-bool isInexact(const QuotientApproximation& approximation) {
-  return approximation.nineDigits % 100 != 0;
+// Appends the magnitude of `value` as a plain decimal integer: "0" for zero.
+void appendMagnitude(Text& text, const DecimalInteger& value) {
+  const int length = value.countSignificantDigits();
+  if (length == 0) {
+    text << '0';
+    return;
+  }
+  std::array<char, kDigitCount> digits;
+  for (int i = 0; i < length; ++i) {
+    digits[static_cast<std::size_t>(i)] =
+        static_cast<char>('0' + value.digitAt(kDigitCount - length + i));
+  }
+  text << std::string_view(digits.data(), static_cast<std::size_t>(length));
 }
 
 // The leading zeros that put the nine places in position.
@@ -86,13 +95,14 @@ std::int32_t withoutTrailingZeros(std::int32_t nineDigits) {
 void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
                           const QuotientApproximation& approximation, const Layout& layout) {
   const DecimalInteger& q = answers.quotient;
-  const bool inexact = isInexact(approximation);
-  out << heading(layout, inexact) << q;
+  out << heading(layout, approximation.inexact) << q;
+  // The bar widens from a divisor of 100000, six digits.
   Text fraction;
-  fraction << (q < 0 ? layout.negativeJoiner : "  +  ") << approximation.remainderApprox
-           << (approximation.divisorApprox <= 99999 ? "/" : " / ") << approximation.divisorApprox
-           << layout.betweenForms;
-  out << fraction;
+  fraction << (q < 0 ? layout.negativeJoiner : "  +  ");
+  appendMagnitude(fraction, answers.remainder);
+  fraction << (answers.second.countSignificantDigits() <= 5 ? "/" : " / ");
+  appendMagnitude(fraction, answers.second);
+  out << (fraction << layout.betweenForms);
 
   // The integral part is the quotient unless its magnitude is zero; a zero
   // with flag 0 still shows its sign.
@@ -104,34 +114,48 @@ void writeMixedAndDecimal(std::ostream& out, const PairAnswers& answers,
   Text places;
   places << "." << leadingZeros(approximation.nineDigits)
          << withoutTrailingZeros(approximation.nineDigits) << layout.afterDigits;
-  if (inexact) places << layout.noteBefore << kNote << layout.noteAfter;
+  if (approximation.inexact) places << layout.noteBefore << kNote << layout.noteAfter;
   out << places;
 }
 
 }  // namespace
 
 QuotientApproximation approximateQuotient(const PairAnswers& answers) {
-  QuotientApproximation approximation{0, 0, 0};
+  QuotientApproximation approximation{0, false};
   if (answers.second.isZero()) return approximation;
 
-  // |remainder| < |divisor|, so both are read over the divisor's places:
-  // whole when it has at most nine digits, else truncated to the window of
-  // its leading nine.
   const int divisorLength = answers.second.countSignificantDigits();
+  if (divisorLength >= 10) {
+    // Beyond a 32-bit number: the places are |remainder| * 10^9 / |divisor|
+    // in the value type's own arithmetic, exact, and the decimal goes on
+    // after them exactly when that division leaves a remainder. (The signs
+    // change neither the magnitudes nor whether anything remains.)
+    const DecimalInteger::Division places =
+        (answers.remainder * DecimalInteger(1000000000)).divide(answers.second);
+    approximation.nineDigits = readDigits(places.quotient, kDigitCount - 9, kDigitCount - 1);
+    approximation.inexact = !places.remainder.isZero();
+    return approximation;
+  }
+
+  // |remainder| < |divisor|, so both are read whole over the divisor's
+  // places.
   const int first = kDigitCount - divisorLength;
-  const int last = divisorLength <= 9 ? kDigitCount - 1 : first + 8;
-  approximation.divisorApprox = readDigits(answers.second, first, last);
-  approximation.remainderApprox = readDigits(answers.remainder, first, last);
+  const std::int32_t divisor = readDigits(answers.second, first, kDigitCount - 1);
+  const std::int32_t remainder = readDigits(answers.remainder, first, kDigitCount - 1);
   // Each step is rounded to a double before the next: the places depend on
   // it (12345 / 100000000 gives .000123449). A volatile store makes even an
   // FPU that keeps wider registers, such as the x87, round there.
-  const volatile double ratio =
-      static_cast<double>(approximation.remainderApprox) / approximation.divisorApprox;
+  const volatile double ratio = static_cast<double>(remainder) / divisor;
   const volatile double scaled = ratio * 1000000000.0;
-  // Equal truncated numbers give the ratio 1, whose nine places would read
-  // 1000000000; the true ratio is below 1, so the places stop at all nines.
-  approximation.nineDigits =
-      scaled > kLargestNineDigits ? kLargestNineDigits : static_cast<std::int32_t>(scaled);
+  // The remainder is below a divisor below 10^9, so the ratio is at most
+  // 1 - 10^-9 and, rounded twice, the product at most 999999999.
+  assert(scaled < 1000000000.0 && "nine places are at most all nines");
+  approximation.nineDigits = static_cast<std::int32_t>(scaled);
+  // The places are cut, not rounded, so the decimal is only as exact as they
+  // show. It is called exact when its last two places are zeros, as a decimal
+  // that has ended shows them; one whose repeating part has zeros there, such
+  // as 1/99999, is called exact too.
+  approximation.inexact = approximation.nineDigits % 100 != 0;
   return approximation;
 }
 

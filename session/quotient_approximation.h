@@ -10,16 +10,17 @@
 
 namespace nines::session {
 
-// The machine numbers behind the fraction and the decimal, worked out once
-// per pair. For a zero divisor nothing is converted and all are 0.
+// The nine decimal places of remainder / divisor, worked out once per pair.
+// For a zero divisor nothing is worked out and all are 0.
 struct QuotientApproximation {
-  // The divisor's magnitude, or its leading nine digits when it has ten or
-  // more; the remainder's magnitude at the same scale.
-  std::int32_t divisorApprox;
-  std::int32_t remainderApprox;
-  // The first nine decimal places of remainderApprox / divisorApprox, worked
-  // out in double precision; at most 999999999.
+  // The first nine places of |remainder| / |divisor|, cut, not rounded; at
+  // most 999999999. A divisor of at most nine digits gives them in double
+  // precision, a longer one exactly.
   std::int32_t nineDigits;
+  // Whether the decimal is told as approximate, with its note: for a divisor
+  // of at most nine digits when the places do not end in two zeros, for a
+  // longer one exactly when the decimal goes on after them.
+  bool inexact;
 };
 
 QuotientApproximation approximateQuotient(const PairAnswers& answers);

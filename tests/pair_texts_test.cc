@@ -146,12 +146,38 @@ INSTANTIATE_TEST_SUITE_P(
          "\t  or\n\t-58.726190476\n\n\t\t\t... to nine decimal places",
          "\n\nCombined with the remainder the quotient is approximately:\n\n\t-58 - 122/168\n\n"
          "\t  or\n\n\t-58.726190476\n\n\t\t\t... to nine decimal places\n\n"},
-        // A divisor of ten or more digits shows the numbers scaled to its
-        // leading nine.
+        // A divisor of ten or more digits: the fraction shows the remainder
+        // and the divisor whole, and the places are exact, approximate
+        // exactly when the decimal goes on after them (even where they end
+        // in zeros).
+        {"3", "1234567890", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  3 / 1234567890\n"
+         "\t  or\n\t.000000002\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  3 / 1234567890"
+         "\n\n\t  or\n\n\t.000000002\n\n\t\t\t... to nine decimal places\n\n"},
+        {"12345678901", "98765432109", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n"
+         "\t0   +  12345678901 / 98765432109\n\t  or\n\t.124999998\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n"
+         "\t0   +  12345678901 / 98765432109\n\n\t  or\n\n\t.124999998\n\n"
+         "\t\t\t... to nine decimal places\n\n"},
         {"5", "100000000000", 1,
-         "\nCombined with the remainder the quotient is:\n\n\t0   +  0 / 100000000\n\t  or\n\t.0\n",
-         "\n\nCombined with the remainder the quotient is:\n\n\t0   +  0 / 100000000\n\n"
-         "\t  or\n\n\t.0\n\n"},
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  5 / 100000000000\n"
+         "\t  or\n\t.0\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0   +  5 / 100000000000"
+         "\n\n\t  or\n\n\t.0\n\n\t\t\t... to nine decimal places\n\n"},
+        {"10000000000", "20000000000", 1,
+         "\nCombined with the remainder the quotient is:\n\n\t0   +  10000000000 / 20000000000\n"
+         "\t  or\n\t.5\n",
+         "\n\nCombined with the remainder the quotient is:\n\n\t0   +  10000000000 / 20000000000"
+         "\n\n\t  or\n\n\t.5\n\n"},
+        // The fraction shows magnitudes: a negative remainder loses its sign
+        // there, as a short one does.
+        {"-3", "1234567890", 1,
+         "\nCombined with the remainder the quotient is approximately:\n\n\t0  -  3 / 1234567890\n"
+         "\t  or\n\t- .000000002\n\n\t\t\t... to nine decimal places",
+         "\n\nCombined with the remainder the quotient is approximately:\n\n\t0 - 3 / 1234567890"
+         "\n\n\t  or\n\n\t- .000000002\n\n\t\t\t... to nine decimal places\n\n"},
         // The fraction bar widens from a divisor of 100000.
         {"12345", "99999", 1,
          "\nCombined with the remainder the quotient is approximately:\n\n\t0   +  12345/99999\n"
