@@ -1,11 +1,16 @@
-// Checks the five operations against GMP on many random operand pairs.
+// Checks the five operations against GMP on many random operand pairs, and
+// for a divisor of ten or more digits the combined quotient's fraction and
+// decimal too.
 #include <cstdio>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "arith/decimal_integer.h"
 #include "gtest/gtest.h"
+#include "session/pair_answers.h"
+#include "session/quotient_approximation.h"
 #include "tests/gmp_reference.h"
 #include "tests/value_checks.h"
 
@@ -52,8 +57,27 @@ class OperandSource {
   std::vector<std::string> edges_;
 };
 
+// The console's combined quotient for a divisor of ten or more digits: the
+// heading says "approximately" and the note follows the decimal exactly when
+// the decimal goes on after its nine places.
+void checkApproximation(const DecimalInteger& a, const DecimalInteger& b,
+                        const ExpectedApproximation& expected) {
+  const session::PairAnswers answers = session::computeAnswers(a, b);
+  std::ostringstream console;
+  session::printApproximation(console, answers, session::approximateQuotient(answers), 1);
+  const std::string text = console.str();
+  EXPECT_EQ(text.starts_with("\nCombined with the remainder the quotient is approximately:"),
+            expected.inexact)
+      << text;
+  EXPECT_NE(text.find("  " + expected.fraction + "\n\t  or\n\t"), std::string::npos) << text;
+  EXPECT_TRUE(text.ends_with(expected.places + "\n" +
+                             (expected.inexact ? "\n\t\t\t... to nine decimal places" : "")))
+      << text;
+}
+
 // Checks one pair; operands may have up to 80 digits, where sums and
-// products beyond the record are out of range.
+// products beyond the record are out of range. A divisor of 10 to 39
+// digits, as long as the program reads, has its combined quotient checked.
 void checkPair(const std::string& x, const std::string& y) {
   SCOPED_TRACE("a = " + x + ", b = " + y);
   const DecimalInteger a(x.c_str());
@@ -64,6 +88,9 @@ void checkPair(const std::string& x, const std::string& y) {
   EXPECT_TRUE(holds(a * b, expected.product)) << "product";
   EXPECT_TRUE(holds(a / b, expected.quotient)) << "quotient";
   EXPECT_TRUE(holds(a % b, expected.remainder)) << "remainder";
+  if (b.countSignificantDigits() >= 10 && b.countSignificantDigits() <= 39) {
+    checkApproximation(a, b, expectedApproximation(expected.remainder, expectedValue(y)));
+  }
 }
 
 unsigned seed() {

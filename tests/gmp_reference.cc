@@ -77,6 +77,18 @@ ExpectedAnswers expectedAnswers(const Expected& a, const Expected& b) {
   return answers;
 }
 
+ExpectedApproximation expectedApproximation(const Expected& remainder, const Expected& divisor) {
+  const mpz_class r = abs(remainder.value);
+  const mpz_class b = abs(divisor.value);
+  const mpz_class scaled = r * 1000000000;
+  const mpz_class places = scaled / b;
+  std::string digits = places.get_str();
+  digits.insert(0, 9 - digits.size(), '0');
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.empty()) digits = "0";
+  return {r.get_str() + " / " + b.get_str(), "." + digits, places * b != scaled};
+}
+
 ::testing::AssertionResult holds(const DecimalInteger& actual, const Expected& expected) {
   if (::testing::AssertionResult formed = isWellFormed(actual); !formed) return formed;
   const mpz_class value = valueOf(actual);

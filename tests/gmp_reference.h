@@ -6,6 +6,7 @@
 
 #include <gmpxx.h>
 
+#include <string>
 #include <string_view>
 
 #include "arith/decimal_integer.h"
@@ -37,6 +38,17 @@ struct ExpectedAnswers {
 // flag. A zero divisor gives the undefined value (80 nines) with the
 // quotient's flag and a copy of the dividend. Quotients truncate toward zero.
 ExpectedAnswers expectedAnswers(const Expected& a, const Expected& b);
+
+// The fraction and the decimal of the combined quotient for a divisor of ten
+// or more digits: "|r| / |b|"; the point and the first nine places of
+// |r| / |b|, cut, not rounded, less their trailing zeros (".0" when all are
+// zeros); and whether the decimal goes on after them.
+struct ExpectedApproximation {
+  std::string fraction;
+  std::string places;
+  bool inexact;
+};
+ExpectedApproximation expectedApproximation(const Expected& remainder, const Expected& divisor);
 
 // Success when `actual` is well formed and holds the expected number and flag.
 ::testing::AssertionResult holds(const DecimalInteger& actual, const Expected& expected);
