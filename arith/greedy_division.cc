@@ -107,6 +107,7 @@ void search(View a, View b, Digits& quotient, Digits& remainder) {
     const Number& step = stepTimesDivisor[static_cast<std::size_t>(k)];
     std::int16_t& digit = filled[static_cast<std::size_t>(kDigitCount - 1 - k)];
     while (rest.subtractIfNotBelow(step)) ++digit;
+    assert(digit <= 9 && "each step is taken at most nine times");
   }
   const Number q = Number::powerOfTwo(exponent) + fromDigits<N>({filled, top + 1});
 

@@ -1,7 +1,9 @@
 #include "arith/magnitude.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace nines::magnitude {
@@ -75,6 +77,8 @@ bool add(View a, View b, Digits& sum) {
 }
 
 void subtract(View a, View b, Digits& difference) {
+  // Only a's digits are gone through, and no borrow is left at the top.
+  assert(compare(a, b) >= 0 && "subtract needs |a| >= |b|");
   int borrow = 0;
   for (int i = kDigitCount - 1; i >= kDigitCount - a.length; --i) {
     int d = at(a.digits, i) - at(b.digits, i) - borrow;
@@ -93,7 +97,11 @@ bool multiply(View a, View b, Digits& product) {
   const int ny = toLimbs(b, y);
 
   // A column is at most 9 limb products (each below 10^18) plus the carry,
-  // so it stays below 2^64.
+  // so it stays below 2^64: if every column before did, the carry is at most
+  // (2^64 - 1) / 10^9.
+  constexpr std::uint64_t kLargestLimbProduct = std::uint64_t{kLimbBase - 1} * (kLimbBase - 1);
+  static_assert(kLargestLimbProduct <= (UINT64_MAX - UINT64_MAX / kLimbBase) / kOperandLimbs,
+                "a column of limb products must fit 64 bits");
   std::uint32_t limbs[2 * kOperandLimbs] = {};
   std::uint64_t carry = 0;
   const int columns = nx + ny;
