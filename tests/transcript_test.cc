@@ -1,18 +1,22 @@
 // Whole dialogues run in-process with a fixed clock and compile stamp; the
 // console output and the answers file are compared byte for byte with the
-// files in tests/golden/ (<case>.in is what the user types). Each run also
-// checks when the answers file is flushed: at every "Do another?" prompt it
-// holds the blocks of all the pairs so far, and a write failure has already
-// been told. Some are typed through a line editor too, which must leave the
+// files in tests/golden/ (<case>.in is what the user types), each row of its
+// table dialogues.tsv with that row's clock and fault. Each run also checks
+// when the answers file is flushed: at every "Do another?" prompt it holds
+// the blocks of all the pairs so far, and a write failure has already been
+// told. Some are typed through a line editor too, which must leave the
 // console the same bytes and remember the lines typed outside the pauses.
+// The table must name every recording, and only those.
 //
 // Set NINES_UPDATE_GOLDEN=1 to rewrite the expected files from the current
 // output, for review before committing.
+#include <algorithm>
 #include <cstdlib>
-#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -22,45 +26,68 @@
 #include "gtest/gtest.h"
 #include "session/edited_console.h"
 #include "session/session.h"
+#include "tests/dialogue_table.h"
 #include "tests/fake_world.h"
 #include "tests/read_file.h"
 
 namespace nines::session {
 namespace {
 
+using testing::Dialogue;
+using testing::Fault;
 using testing::readFile;
 
 const std::string kGoldenDir = NINES_GOLDEN_DIR;
-
-// Seconds modulo 4 choose the zero-divisor text, modulo 3 the slogan.
-constexpr std::time_t kGodsAngryVoteGreen = 1796000000;          // % 4 == 0, % 3 == 2
-constexpr std::time_t kNurses = 1796000001;                      // % 4 == 1, % 3 == 0
-constexpr std::time_t kTroops = 1796000002;                      // % 4 == 2, % 3 == 1
-
-// What goes wrong around the run.
-enum class Fault {
-  kNone,
-  kFileCannotOpen,
-  kFileCannotWrite,
-  kInputCannotBeRead,  // a read error where the input would end
-  kConsoleCannotWrite,
-};
+const std::string kTable = kGoldenDir + "/dialogues.tsv";
 
 // How the lines are typed: straight into the stream, or through a line
 // editor beneath it.
 enum class Typing { kStraight, kLineEditor };
 
+// A row of the table, typed one way; through a line editor, with the lines
+// that the editor must be asked to remember.
 struct TranscriptCase {
-  std::string golden;
-  std::time_t seconds;
-  Fault fault;
-  int status;
-  std::string err;
-  Typing typing = Typing::kStraight;
-  std::vector<std::string> remembered = {};  // the line editor's history
+  Dialogue dialogue;
+  Typing typing;
+  std::vector<std::string> remembered;
 
-  friend void PrintTo(const TranscriptCase& c, std::ostream* out) { *out << c.golden; }
+  friend void PrintTo(const TranscriptCase& c, std::ostream* out) { *out << c.dialogue.name; }
 };
+
+// The rows also typed through a line editor, by their dialogue and fault.
+// Each read of a new line shows the unfinished last line as the prompt; the
+// rest of a line answers the next reads (two pauses, a name and an
+// operand), and a pause's line is not remembered. The end of input and a
+// read error end the dialogue as they do without it.
+struct EditedRow {
+  std::string name;
+  std::string faultName;
+  std::vector<std::string> remembered;  // the line editor's history
+};
+const std::vector<EditedRow> kEdited = {
+    {"pair_9866", "none", {"Alice", "9866", "-168", "x", "x"}},
+    {"two_characters_at_first_pause", "none", {"Ivy", "1", "1", "x", "x"}},
+    {"two_word_name", "none", {"Hal Jones", "3", "x", "x"}},
+    {"crlf_line_ends", "none", {"Mo\r", "-6\r", "3\r", "x\r", "x\r"}},
+    {"input_ends_mid_pair", "none", {"Lu", "6", "3", "8"}},
+    {"input_ends_during_pages", "input_read_error", {}},
+};
+
+// Every row of the table typed straight, and the rows of kEdited typed
+// through the line editor too; one that the table lacks fails.
+std::vector<TranscriptCase> transcriptCases() {
+  const std::vector<Dialogue> rows = testing::readDialogueTable(kTable);
+  std::vector<TranscriptCase> cases;
+  for (const Dialogue& row : rows) cases.push_back({row, Typing::kStraight, {}});
+  for (const EditedRow& edited : kEdited) {
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const Dialogue& r) {
+      return r.problem.empty() && r.name == edited.name && r.faultName == edited.faultName;
+    });
+    Dialogue dialogue{0, edited.name, edited.faultName, 0, Fault::kNone, 0, "", "not in the table"};
+    cases.push_back({row != rows.end() ? *row : dialogue, Typing::kLineEditor, edited.remembered});
+  }
+  return cases;
+}
 
 // The console; whenever a "Do another?" prompt is written, it notes what the
 // answers file held after its last flush and what standard error held.
@@ -135,8 +162,9 @@ void compareWithGolden(const std::string& path, const std::string& actual) {
 class TranscriptTest : public ::testing::TestWithParam<TranscriptCase> {};
 
 TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
-  const TranscriptCase& c = GetParam();
-  const std::string base = kGoldenDir + "/" + c.golden;
+  const Dialogue& c = GetParam().dialogue;
+  ASSERT_EQ(c.problem, "") << kTable << ", line " << c.line;
+  const std::string base = kGoldenDir + "/" + c.name;
   const std::string typed = readFile(base + ".in");
   std::stringbuf typedIn(typed);
   testing::InputThatFails failingIn(typed);
@@ -151,7 +179,7 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
   const testing::FixedClock clock(c.seconds);
   std::optional<EditedConsole> edited;
   testing::ScriptedLineEditor* editor = nullptr;
-  if (c.typing == Typing::kLineEditor) {
+  if (GetParam().typing == Typing::kLineEditor) {
     auto scripted = std::make_unique<testing::ScriptedLineEditor>(
         typed, console, c.fault == Fault::kInputCannotBeRead);
     editor = scripted.get();
@@ -176,7 +204,7 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
   });
 
   if (editor != nullptr) {
-    EXPECT_EQ(editor->remembered(), c.remembered);
+    EXPECT_EQ(editor->remembered(), GetParam().remembered);
     edited.reset();
   }
   EXPECT_EQ(status, c.status);
@@ -208,65 +236,43 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
 }
 
 std::string nameOf(const ::testing::TestParamInfo<TranscriptCase>& info) {
-  const std::string typing = info.param.typing == Typing::kLineEditor ? "_edited" : "";
-  switch (info.param.fault) {
-    case Fault::kInputCannotBeRead: return info.param.golden + typing + "_read_error";
-    case Fault::kConsoleCannotWrite: return info.param.golden + "_console_cannot_write";
-    default: return info.param.golden + typing;
-  }
+  const Dialogue& d = info.param.dialogue;
+  if (!d.problem.empty() && d.line > 0) return "line_" + std::to_string(d.line);
+  const std::string name = d.name + (info.param.typing == Typing::kLineEditor ? "_edited" : "");
+  return d.faultName == "none" ? name : name + "_" + d.faultName;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Golden, TranscriptTest,
-    ::testing::ValuesIn(std::vector<TranscriptCase>{
-        {"pair_9866", kNurses, Fault::kNone, 0, ""},
-        {"zero_divisor_gods", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
-        {"zero_divisors_typed_three_ways", kTroops, Fault::kNone, 0, ""},
-        {"two_pairs", kTroops, Fault::kNone, 0, ""},
-        {"x_first", kNurses, Fault::kNone, 0, ""},
-        {"x_second", kTroops, Fault::kNone, 0, ""},
-        {"upper_case_x_does_not_exit", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
-        {"two_word_name", kNurses, Fault::kNone, 0, ""},
-        {"two_characters_at_first_pause", kTroops, Fault::kNone, 0, ""},
-        {"over_long_operand", kNurses, Fault::kNone, 0, ""},
-        {"over_long_name", kTroops, Fault::kNone, 0, ""},
-        {"over_long_greek_name", kNurses, Fault::kNone, 0, ""},
-        {"input_ends_mid_pair", kNurses, Fault::kNone, 0, ""},
-        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kNone, 0, ""},
-        {"crlf_line_ends", kTroops, Fault::kNone, 0, ""},
-        {"approximations", kNurses, Fault::kNone, 0, ""},
-        {"long_divisor", kTroops, Fault::kNone, 0, ""},
-        {"residue_checks", kNurses, Fault::kNone, 0, ""},
-        {"answers_file_cannot_be_opened", kNurses, Fault::kFileCannotOpen, 1,
-         "File could not be opened\n"},
-        {"answers_file_cannot_be_written", kTroops, Fault::kFileCannotWrite, 1,
-         "File could not be written\n"},
-        // A read error reads as the end of input, and the run fails; a
-        // console that refuses writes leaves the dialogue and the file whole.
-        {"input_ends_mid_pair", kNurses, Fault::kInputCannotBeRead, 1,
-         "Input could not be read\n"},
-        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kInputCannotBeRead, 1,
-         "Input could not be read\n"},
-        {"two_pairs", kTroops, Fault::kConsoleCannotWrite, 1, "Output could not be written\n"},
-        // Through a line editor: each read of a new line shows the unfinished
-        // last line as the prompt; the rest of a line answers the next reads
-        // (two pauses, a name and an operand), and a pause's line is not
-        // remembered. The end of input and a read error end the dialogue as
-        // they do without it.
-        {"pair_9866", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
-         {"Alice", "9866", "-168", "x", "x"}},
-        {"two_characters_at_first_pause", kTroops, Fault::kNone, 0, "", Typing::kLineEditor,
-         {"Ivy", "1", "1", "x", "x"}},
-        {"two_word_name", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
-         {"Hal Jones", "3", "x", "x"}},
-        {"crlf_line_ends", kTroops, Fault::kNone, 0, "", Typing::kLineEditor,
-         {"Mo\r", "-6\r", "3\r", "x\r", "x\r"}},
-        {"input_ends_mid_pair", kNurses, Fault::kNone, 0, "", Typing::kLineEditor,
-         {"Lu", "6", "3", "8"}},
-        {"input_ends_during_pages", kGodsAngryVoteGreen, Fault::kInputCannotBeRead, 1,
-         "Input could not be read\n", Typing::kLineEditor},
-    }),
-    nameOf);
+INSTANTIATE_TEST_SUITE_P(Golden, TranscriptTest, ::testing::ValuesIn(transcriptCases()), nameOf);
+
+// Each recording has a row, and each row its recording: what is typed, the
+// console and, where the file works, the answers file.
+TEST(DialogueTableTest, NamesEveryRecordingAndNoOther) {
+  const std::vector<Dialogue> rows = testing::readDialogueTable(kTable);
+  std::set<std::string> named;
+  for (const Dialogue& row : rows) {
+    SCOPED_TRACE(kTable + ", line " + std::to_string(row.line));
+    if (!row.problem.empty()) {
+      ADD_FAILURE() << row.problem;
+      continue;
+    }
+    named.insert(row.name);
+    const std::string base = kGoldenDir + "/" + row.name;
+    EXPECT_TRUE(std::filesystem::exists(base + ".in")) << row.name << " has no .in";
+    EXPECT_TRUE(std::filesystem::exists(base + ".out")) << row.name << " has no .out";
+    const bool fileWorks =
+        row.fault != Fault::kFileCannotOpen && row.fault != Fault::kFileCannotWrite;
+    EXPECT_EQ(std::filesystem::exists(base + ".answers.txt"), fileWorks)
+        << row.name << (fileWorks ? " has no .answers.txt" : " has an .answers.txt");
+  }
+  int recordings = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kGoldenDir)) {
+    if (entry.path().extension() != ".in") continue;
+    ++recordings;
+    EXPECT_TRUE(named.contains(entry.path().stem().string()))
+        << entry.path().filename().string() << " is not in " << kTable;
+  }
+  EXPECT_GT(recordings, 0);
+}
 
 }  // namespace
 }  // namespace nines::session
