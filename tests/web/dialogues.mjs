@@ -1,28 +1,21 @@
 // The recorded dialogues of tests/golden/ that the page can type, each with
-// the moment its clock is stopped at.
-import { readdir, readFile } from 'node:fs/promises';
+// the moment its clock is stopped at, as the table of them, dialogues.tsv,
+// gives them.
+import { readFile } from 'node:fs/promises';
 import { fileURLToPath } from 'node:url';
 
 const goldenDir = fileURLToPath(new URL('../golden', import.meta.url));
 
-// The moment a recording was made, from its answers file's Date and Time
-// lines (UTC): the clock decides the slogan and "the gods are angry...".
-function recordedMoment(answers) {
-  const [, month, day, year] = answers.match(/Date: {2}(\d\d)\/(\d\d)\/(\d\d)/);
-  const [, time] = answers.match(/Time: {2}(\d\d:\d\d:\d\d)/);
-  return Date.parse(`20${year}-${month}-${day}T${time}Z`) / 1000;
-}
-
-// {name, seconds, golden (the path of its files, less their endings)}.
+// {name, seconds, golden (the path of its files, less their endings)}, for
+// each row the page can type; the clock (seconds, UTC) decides the slogan and
+// "the gods are angry...".
 export async function pageDialogues() {
-  // A file system that refuses answers.txt cannot be had in the page.
-  const names = (await readdir(goldenDir))
-      .filter((file) => file.endsWith('.in') && !file.startsWith('answers_file_cannot'))
-      .map((file) => file.slice(0, -'.in'.length));
-  return Promise.all(names.map(async (name) => {
-    const golden = `${goldenDir}/${name}`;
-    return { name, golden, seconds: recordedMoment(await readFile(`${golden}.answers.txt`, 'utf8')) };
-  }));
+  const table = await readFile(`${goldenDir}/dialogues.tsv`, 'utf8');
+  return table.split(/\r?\n/)
+      .filter((line) => line !== '' && !line.startsWith('#'))
+      .map((line) => line.split('\t'))
+      .filter((fields) => fields[6] === 'yes')  // the page column
+      .map(([name, seconds]) => ({ name, golden: `${goldenDir}/${name}`, seconds: Number(seconds) }));
 }
 
 // What the page's screen shows for a console recording: the same bytes, but
