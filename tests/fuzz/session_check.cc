@@ -6,6 +6,8 @@
 #include <optional>
 #include <sstream>
 #include <streambuf>
+#include <string_view>
+#include <vector>
 
 #include "session/session.h"
 #include "tests/fake_world.h"
@@ -48,6 +50,35 @@ class Reader {
   std::string_view rest_;
 };
 
+// The endings that a UTF-8 character cut short leaves: the lead byte of a
+// two-, three- or four-byte character with fewer continuation bytes after it
+// than it needs. At most one of them ends any text.
+struct ByteRange {
+  unsigned char low, high;
+};
+constexpr ByteRange kLead2{0xC0, 0xDF}, kLead3{0xE0, 0xEF}, kLead4{0xF0, 0xF7};
+constexpr ByteRange kContinuation{0x80, 0xBF};
+const std::vector<std::vector<ByteRange>> kCutShort = {
+    {kLead2},        {kLead3}, {kLead3, kContinuation}, {kLead4}, {kLead4, kContinuation},
+    {kLead4, kContinuation, kContinuation},
+};
+
+// How many bytes at the end of a cut word are a character cut short, which
+// the name leaves out whole.
+std::size_t splitCharacterEnding(std::string_view text) {
+  for (const std::vector<ByteRange>& ending : kCutShort) {
+    if (ending.size() > text.size()) continue;
+    const std::string_view tail = text.substr(text.size() - ending.size());
+    bool matches = true;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(tail[i]);
+      matches = matches && byte >= ending[i].low && byte <= ending[i].high;
+    }
+    if (matches) return ending.size();
+  }
+  return 0;
+}
+
 struct Prediction {
   std::string name;
   std::size_t pairs = 0;
@@ -63,21 +94,7 @@ Prediction predict(std::string_view input) {
   Prediction p;
   const std::string_view word = reader.word().value_or("");
   std::string_view name = word.substr(0, kNameBytes);
-  if (word.size() > kNameBytes) {
-    // A cut does not split a UTF-8 character: a lead byte among the last
-    // four kept, with fewer continuation bytes after it than it announces,
-    // goes with them.
-    for (std::size_t back = 1; back <= 4 && back <= name.size(); ++back) {
-      const auto byte = static_cast<unsigned char>(name[name.size() - back]);
-      if ((byte & 0xC0) == 0x80) continue;
-      const std::size_t length = byte >= 0xF0 && byte <= 0xF7   ? 4
-                                 : byte >= 0xE0 && byte <= 0xEF ? 3
-                                 : byte >= 0xC0 && byte <= 0xDF ? 2
-                                                                : 1;
-      if (back < length) name.remove_suffix(back);
-      break;
-    }
-  }
+  if (word.size() > kNameBytes) name.remove_suffix(splitCharacterEnding(name));
   p.name = name.substr(0, name.find('\0'));
 
   const auto operand = [&]() -> std::string_view {
