@@ -52,6 +52,6 @@ int main(int argc, char* argv[]) {
       .openAnswers = [] {
         return std::make_unique<std::ofstream>(nines::session::kAnswersFileName);
       },
-      .answersPlace = nines::session::AnswersPlace::currentDirectory,
+      .answersPlace = "It is in the current directory.",
   });
 }

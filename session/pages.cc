@@ -80,17 +80,11 @@ void showOpeningPages(std::ostream& out, const std::function<void()>& pause) {
 }
 
 void showClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
-                       CompileStamp compiled, AnswersPlace place) {
+                       CompileStamp compiled, std::string_view answersPlace) {
   out << "\n" << kRule25 << std::endl << std::endl;
   out << "To print the answers you calculated open the file \"" << kAnswersFileName << "\"."
       << std::endl;
-  switch (place) {
-    case AnswersPlace::currentDirectory: out << "It is in the current directory."; break;
-    case AnswersPlace::savedFromPage:
-      out << "Save it with the button \"Save answers.txt\" on this page.";
-      break;
-  }
-  out << std::endl << std::endl;
+  out << answersPlace << std::endl << std::endl;
   out << kRule25 << std::endl << std::endl;
 
   switch (now % 3) {

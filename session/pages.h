@@ -17,19 +17,15 @@ struct CompileStamp {
   std::string_view date;
 };
 
-// Where the user finds the answers file after the run: in the directory the
-// program ran in, or, in a browser, only through the page's save button.
-enum class AnswersPlace { currentDirectory, savedFromPage };
-
 // Writes the banner and the four pages, calling `pause` at the end of each of
 // the first three (after its "Type any character" prompt).
 void showOpeningPages(std::ostream& out, const std::function<void()>& pause);
 
-// Writes where the answers are (`place`), a slogan chosen by `now` (the
-// calendar time), the sign-off, and when the program was built and run
-// (`local`, the local form of `now`).
+// Writes where the answers are (`answersPlace`, a line of the shell's own), a
+// slogan chosen by `now` (the calendar time), the sign-off, and when the
+// program was built and run (`local`, the local form of `now`).
 void showClosingScreen(std::ostream& out, std::time_t now, const std::tm& local,
-                       CompileStamp compiled, AnswersPlace place);
+                       CompileStamp compiled, std::string_view answersPlace);
 
 }  // namespace nines::session
 

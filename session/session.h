@@ -39,7 +39,10 @@ struct SessionWorld {
   const Clock& clock;
   CompileStamp compiled;
   AnswersOpener openAnswers;
-  AnswersPlace answersPlace;
+  // The line of the closing screen that says where the answers file is found
+  // after the run, in the shell's words: the console's names the current
+  // directory, the page's its save button.
+  std::string_view answersPlace;
   // Told the name once it is read (with 0) and the number of pairs done after
   // each pair, for a shell that says whose session it shows; may be empty.
   std::function<void(std::string_view name, int pairsDone)> progress = {};

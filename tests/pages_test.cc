@@ -89,7 +89,7 @@ TEST(DialogueTextsTest, PagesAndPromptsInTheirOrder) {
       .clock = clock,
       .compiled = {"12:34:56", "Dec  8 2026"},
       .openAnswers = [] { return std::make_unique<std::ostringstream>(); },
-      .answersPlace = AnswersPlace::currentDirectory,
+      .answersPlace = "It is in the current directory.",
       .progress = [&told](std::string_view name, int pairsDone) {
         told.push_back(std::string(name) + " " + std::to_string(pairsDone));
       },
@@ -110,8 +110,6 @@ TEST(DialogueTextsTest, PagesAndPromptsInTheirOrder) {
 struct ClosingCase {
   std::time_t now;
   std::string slogan;
-  AnswersPlace place = AnswersPlace::currentDirectory;
-  std::string whereLine = "It is in the current directory.";
 };
 
 TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
@@ -123,9 +121,6 @@ TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
       {-3, "Support the striking nurses!"},
       {-2, "Vote Green!"},
       {-1, "Vote Green!"},
-      // In a browser the file is had only from the page's button.
-      {1796000002, "Bring the troops home!", AnswersPlace::savedFromPage,
-       "Save it with the button \"Save answers.txt\" on this page."},
   };
   std::tm local{};
   local.tm_year = 2026 - 1900;
@@ -137,11 +132,12 @@ TEST(ClosingScreenTest, SloganByTheTimeAndTheRestAsTyped) {
   for (const ClosingCase& c : cases) {
     SCOPED_TRACE(c.now);
     std::ostringstream out;
-    showClosingScreen(out, c.now, local, {"12:34:56", "Dec  8 2026"}, c.place);
+    showClosingScreen(out, c.now, local, {"12:34:56", "Dec  8 2026"},
+                      "It is in the current directory.");
     EXPECT_EQ(out.str(),
               "\n" + kRule + "\n\n" +
                   "To print the answers you calculated open the file \"answers.txt\".\n"
-                  + c.whereLine + "\n\n" +
+                  "It is in the current directory.\n\n" +
                   kRule + "\n\n" + c.slogan + "\n\n" +
                   "\t\t\t\tMarrowby\n"
                   "\t\t\t\tnines@example.org\n"

@@ -200,7 +200,7 @@ TEST_P(TranscriptTest, ConsoleAndAnswersFileMatchByteForByte) {
           default: return std::make_unique<std::ostream>(&answers);
         }
       },
-      .answersPlace = AnswersPlace::currentDirectory,
+      .answersPlace = "It is in the current directory.",
   });
 
   if (editor != nullptr) {

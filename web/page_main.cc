@@ -8,6 +8,7 @@
 #include <emscripten.h>
 
 #include <array>
+#include <cstdlib>
 #include <ctime>
 #include <istream>
 #include <memory>
@@ -57,6 +58,16 @@ EM_JS(double, readPageClock, (), { return Module.page.now(); });
 // day of the week (0 Sunday) and day of the year (0-365), into `fields`.
 EM_JS(void, pageLocalTime, (double seconds, int* fields), {
   HEAP32.set(Module.page.localTime(seconds), fields >> 2);
+});
+
+// The page's line for the closing screen that says where answers.txt is
+// found, in its own words; the caller frees it.
+EM_JS(char*, pageAnswersPlace, (), {
+  const bytes = new TextEncoder().encode(Module.page.answersPlace());
+  const text = _malloc(bytes.length + 1);
+  HEAPU8.set(bytes, text);
+  HEAPU8[text + bytes.length] = 0;
+  return text;
 });
 
 // Tells the page whose session it shows and how many pairs it holds.
@@ -156,6 +167,7 @@ int main(int argc, char* argv[]) {
 
   const std::span<const char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
   const PageClock clock;
+  const std::unique_ptr<char, void (*)(void*)> answersPlace(pageAnswersPlace(), std::free);
   const int status =
       nines::session::asksForChecking(arguments)
           ? nines::session::runCheckSession(in, out, err)
@@ -168,7 +180,7 @@ int main(int argc, char* argv[]) {
                 .openAnswers = []() -> std::unique_ptr<std::ostream> {
                   return std::make_unique<AnswersOnPage>();
                 },
-                .answersPlace = nines::session::AnswersPlace::savedFromPage,
+                .answersPlace = answersPlace.get(),
                 .progress = [](std::string_view name, int pairsDone) {
                   tellProgress(name.data(), static_cast<int>(name.size()), pairsDone);
                 },

@@ -21,7 +21,7 @@ export async function pageDialogues() {
 // What the page's screen shows for a console recording: the same bytes, but
 // for the closing line that says where answers.txt is found.
 const consoleSaysWhere = 'It is in the current directory.';
-const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
+export const pageSaysWhere = 'Save it with the button "Save answers.txt" on this page.';
 export function pageScreenFor(console) {
   if (!console.includes(`\n${consoleSaysWhere}\n`) && console.includes('\nTo print the answers')) {
     throw new Error('the recording says not where answers.txt is');

@@ -12,7 +12,7 @@ import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
 
-import { asideBuildTime, pageDialogues, pageScreenFor } from './dialogues.mjs';
+import { asideBuildTime, pageDialogues, pageSaysWhere, pageScreenFor } from './dialogues.mjs';
 
 const built = process.argv[2];
 const createNines = createRequire(import.meta.url)(`${built}/nines.js`);
@@ -48,6 +48,7 @@ function pageFor(typed, seconds) {
                 (Date.UTC(year, t.getUTCMonth(), t.getUTCDate()) - Date.UTC(year, 0, 1)) / 86400000];
       },
       progress() {},
+      answersPlace: () => pageSaysWhere,
       openAnswers() {},
       writeAnswers(bytes) { answers.push(Buffer.from(bytes)); },
       ended,
