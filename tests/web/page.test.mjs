@@ -6,6 +6,7 @@
 // is lost and says when it cannot run; its colours are legible in light and
 // dark; and the drivers' storage steps keep what a person's browser keeps.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { describe, test } from 'node:test';
 import { constants as zlibConstants, inflateSync } from 'node:zlib';
@@ -81,11 +82,17 @@ inEveryEngine((lane) => {
     const description = () => session.evaluate(() => document.getElementById('line').getAttribute('aria-describedby')
         .split(/\s+/).map((id) => document.getElementById(id).textContent).join(' '));
 
-    // Pasted lines are typed one by one; the unended last one stays to edit.
+    // Pasted lines are typed one by one, each shown at the prompt that reads
+    // it; the unended last one stays to edit.
     await session.paste('a\nb\r\nc\nZo');
     await session.settled();
     assert.equal(await entryValue(), 'Zo');
     assert.equal(await description(), 'Enter your name...');
+    const pasted = await session.screenText();
+    for (const [answer, next] of [['a', ' Casting out'], ['b', ' Division'], ['c', ' Actually']]) {
+      assert.ok(pasted.includes(`to continue...\n${answer === 'c' ? '\n' : ''}\t\t${answer}\n\n${next}`),
+                `"${answer}" is not at its pause`);
+    }
     await session.typeLine('ë');
 
     // Edited before Enter; two words on one line answer both operand prompts.
@@ -309,17 +316,33 @@ inEveryEngine((lane) => {
       await session.close();
     });
 
-    test('to a PDF, on Letter pages', lane.needs('pdf'), async () => {
-      const session = await lane.open();
-      await typeLines(session, toFirstReport);
-      const pdf = pdfText(await session.pdf());
-      assert.ok(pdf.startsWith('%PDF-'), 'not a PDF');
-      const pages = pdf.match(/\/Type\s*\/Page\b/g) ?? [];
-      const sizes = new Set(pdf.match(/\/MediaBox\s*\[[^\]]*\]/g)?.map((box) => box.match(/[\d.]+/g).join(' ')));
-      assert.ok(pages.length >= 2, `${pages.length} pages for the opening pages and a report`);
-      assert.deepEqual([...sizes], ['0 0 612 792'], 'pages not of Letter size');
-      await session.close();
-    });
+    // Six pairs make several pages of the session and of the record. No page
+    // breaks a value from its chain, a check line from its value or the two
+    // forms of the quotient apart, and none holds a single line.
+    for (const { name, record } of [{ name: 'the session' }, { name: 'the record', record: true }]) {
+      test(`to a PDF on Letter pages: ${name}`, lane.needs('pdf'), async () => {
+        const session = await lane.open();
+        await typeLines(session, [...toFirstReport.slice(0, -1),
+                                  ...[0, 1, 2, 3, 4, 5].map((i) => `${9866 + 7919 * i} -${168 + 13 * i}`)]);
+        if (record) {
+          await session.evaluate(printInPlace);
+          await session.click('Print answers.txt');
+        }
+        const pdf = await session.pdf();
+        const raw = pdfText(pdf);
+        const sizes = new Set(raw.match(/\/MediaBox\s*\[[^\]]*\]/g)?.map((box) => box.match(/[\d.]+/g).join(' ')));
+        assert.deepEqual([...sizes], ['0 0 612 792'], 'pages not of Letter size');
+        const pages = textPages(pdf);
+        assert.ok(pages.length >= 4, `${pages.length} pages`);
+        assert.match(pages[0][0], record ? /\*\* Zoë's Operands and Answers \*\*/ : /Talvenor/);
+        for (const [index, lines] of pages.entries()) {
+          assert.ok(lines.length >= 2, `page ${index + 1} holds ${lines.length} line`);
+          assert.doesNotMatch(lines[0], /^(->|which = |and \d+ = |or$|-?\d*\.\d+$)/,
+                              `page ${index + 1} begins inside a paragraph`);
+        }
+        await session.close();
+      });
+    }
   });
 
   // Leaving the page asks first while answers.txt holds answers not yet saved.
@@ -391,6 +414,20 @@ inEveryEngine((lane) => {
       const disabledSave = await look('#save');
       await typeLines(session, toFirstReport);
       assert.deepEqual(await axeViolations(session), [], 'after a report');
+      // What the log announces of the report: its words and numbers, not the
+      // rules and guide lines drawn around them.
+      const announced = await session.evaluate(() => {
+        const report = [...document.querySelectorAll('#screen > .lines')].at(-1);
+        const walker = document.createTreeWalker(report, NodeFilter.SHOW_TEXT);
+        let text = '';
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+          if (!node.parentElement.closest('[aria-hidden="true"]')) text += node.data;
+        }
+        return text;
+      });
+      assert.match(announced, /The first operand is:\n 9866\n/);
+      assert.match(announced, /-58\.726190476/);
+      assert.doesNotMatch(announced, /\+--\+|-->\|/);
       assert.notEqual(await look('#save'), disabledSave, 'Save looks the same off and on');
 
       const colors = await session.evaluate(() => {
@@ -447,6 +484,14 @@ inEveryEngine((lane) => {
     }
   });
 });
+
+// The lines of text on each page of a PDF, as poppler's pdftotext lays them
+// out, each without its indent; empty lines left out.
+function textPages(pdf) {
+  const text = execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf }).toString();
+  return text.split('\f').map((page) => page.split('\n').map((line) => line.trim()).filter(Boolean))
+      .filter((lines) => lines.length > 0);
+}
 
 // A PDF's text with every compressed stream inflated after it, as far as
 // its objects go (page dictionaries may sit in compressed object streams).
