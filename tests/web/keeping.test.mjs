@@ -40,8 +40,15 @@ inEveryEngine((lane) => {
     const rows = [
       { name: 'after a reload', typed: toFirstReport, lose: (session) => session.reload().then(() => session),
         told: /^Restored the session of Zoë from \d\d:\d\d, 1 pair\. "Start again" begins a new one\.$/ },
+      // A closed browser keeps the page's localStorage but no tab's
+      // sessionStorage: the reopened tab takes a copy under a claim of its own.
       { name: 'after the browser was closed', steps: ['reopenBrowser'], profile: true, typed: toFirstReport,
-        lose: (session) => session.reopenBrowser(),
+        lose: async (session) => {
+          const claim = (await session.storage()).session;
+          const found = await session.reopenBrowser();
+          assert.notDeepEqual((await found.storage()).session, claim);
+          return found;
+        },
         told: /^Restored the session of Zoë from \d\d:\d\d, 1 pair\./ },
       { name: 'after the end, still to be saved', typed: [...toFirstReport, 'x x'],
         lose: (session) => session.reload().then(() => session),
