@@ -6,8 +6,9 @@ import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 
-import { Session, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
+import { knownKey, knownOptions, zoomedViewport } from './interface.mjs';
 import { pageUrl, preludeOf, root, tapPointOf } from './page.mjs';
+import { PlacePool, TabSession } from './tab_session.mjs';
 
 // playwright-core is pinned in web/package.json and installed there.
 const { chromium } = createRequire(`${root}web/package.json`)('playwright-core');
@@ -22,25 +23,10 @@ const launchOptions = {
 // A busy machine is slow: every wait may take this long.
 const timeoutMs = 120000;
 
-class ChromiumSession extends Session {
+class ChromiumSession extends TabSession {
   constructor(place, tab, owner) {
-    super('chromium', pageUrl);
-    this.place = place;
-    this.tab = tab;
-    this.owner = owner;
-    this.asked = [];
-    this.prompts = [];
-    tab.on('request', (request) => this.asked.push(request.url()));
-    // A question on leaving (a reload, a close) is answered: leave.
-    tab.on('dialog', (dialog) => {
-      this.prompts.push(dialog.type());
-      dialog.accept();
-    });
+    super('chromium', place, tab, owner);
   }
-
-  evaluate(pageFunction, arg) { return this.tab.evaluate(pageFunction, arg); }
-
-  type(text) { return this.tab.keyboard.type(text); }
 
   // The input method's own CDP command.
   insertText(text) { return this.tab.keyboard.insertText(text); }
@@ -75,40 +61,13 @@ class ChromiumSession extends Session {
     return readFile(await download.path());
   }
 
-  printMedia(on = true) { return this.tab.emulateMedia({ media: on ? 'print' : null }); }
+  printMedia(on = true) {
+    this.tabChanged = true;
+    return this.tab.emulateMedia({ media: on ? 'print' : null });
+  }
 
   pdf() { return this.tab.pdf({ format: 'Letter' }); }
 
-  async leave() {
-    const before = this.prompts.length;
-    const gone = new Promise((resolve) => this.tab.once('close', resolve));
-    await this.tab.close({ runBeforeUnload: true });
-    await gone;
-    return this.prompts.length > before ? 'asked' : 'gone';
-  }
-
-  async reload() {
-    await this.tab.reload();
-    await this.settled();
-  }
-
-  openTab() { return openTab(this.place, false); }
-
-  async reopenBrowser() {
-    if (!this.place.profile) throw new Error('reopenBrowser() needs a session opened with { profile: true }');
-    await this.place.context.close();
-    await startContext(this.place);
-    return openTab(this.place, true);
-  }
-
-  requested() { return this.asked; }
-
-  async close() {
-    if (!this.owner) return this.tab.close();
-    await this.place.context.close();
-    this.place.closed = true;
-    if (this.place.profile) await rm(this.place.profile, { recursive: true });
-  }
 }
 
 // Starts the place's context: in the shared browser, or with a profile in a
@@ -137,6 +96,7 @@ async function openTab(place, owner) {
 export async function launch() {
   const browser = await chromium.launch(launchOptions);
   const places = [];
+  const pool = new PlacePool();
   return {
     name: 'chromium',
     version: browser.version(),
@@ -150,18 +110,26 @@ export async function launch() {
         Object.assign(contextOptions, { viewport: { width, height }, deviceScaleFactor: ratio });
       }
       if (touch) Object.assign(contextOptions, { hasTouch: true, isMobile: true });
+      const prelude = preludeOf(options);
+      const key = JSON.stringify([contextOptions, prelude, slowdown ?? null]);
+      const left = profile ? null : pool.take(key);
+      if (left) return left.openTab(true);
       const place = {
-        browser, options: contextOptions, prelude: preludeOf(options), slowdown,
+        browser, options: contextOptions, prelude, slowdown, key,
         profile: profile ? await mkdtemp(`${tmpdir()}/nines-chromium-`) : null,
+        pool: profile ? null : pool,
+        start: () => startContext(place),
+        stop: () => place.context.close(),
+        openTab: (owner) => openTab(place, owner),
       };
       places.push(place);
-      await startContext(place);
-      return openTab(place, true);
+      await place.start();
+      return place.openTab(true);
     },
     // Closes what a failed test left open too.
     async close() {
       for (const place of places.filter((p) => p.profile && !p.closed)) {
-        await place.context.close();
+        await place.stop();
         await rm(place.profile, { recursive: true });
       }
       await browser.close();

@@ -6,9 +6,10 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 
-import { Session, greekControlD, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
+import { greekControlD, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
 import { clearDownloads, copiedOf, downloaded, pageUrl, preludeOf, root, tapPointOf, toCopyOf } from './page.mjs';
 import { stepRefused } from './steps.mjs';
+import { PlacePool, TabSession } from './tab_session.mjs';
 
 const puppeteer = createRequire(`${root}web/package.json`)('puppeteer-core');
 
@@ -45,25 +46,10 @@ async function withControl(keyboard, letter) {
   await keyboard.up('Control');
 }
 
-class FirefoxSession extends Session {
+class FirefoxSession extends TabSession {
   constructor(place, tab, owner) {
-    super('firefox', pageUrl);
-    this.place = place;
-    this.tab = tab;
-    this.owner = owner;
-    this.asked = [];
-    this.prompts = [];
-    tab.on('request', (request) => this.asked.push(request.url()));
-    // A question on leaving (a reload, a close) is answered: leave.
-    tab.on('dialog', (dialog) => {
-      this.prompts.push(dialog.type());
-      dialog.accept();
-    });
+    super('firefox', place, tab, owner);
   }
-
-  evaluate(pageFunction, arg) { return this.tab.evaluate(pageFunction, arg); }
-
-  type(text) { return this.tab.keyboard.type(text); }
 
   press(key) {
     knownKey(key);
@@ -97,36 +83,6 @@ class FirefoxSession extends Session {
 
   async pdf() { return Buffer.from(await this.tab.pdf({ format: 'letter' })); }
 
-  async leave() {
-    const before = this.prompts.length;
-    const gone = new Promise((resolve) => this.tab.once('close', resolve));
-    await this.tab.close({ runBeforeUnload: true });
-    await gone;
-    return this.prompts.length > before ? 'asked' : 'gone';
-  }
-
-  async reload() {
-    await this.tab.reload();
-    await this.settled();
-  }
-
-  openTab() { return openTab(this.place, false); }
-
-  async reopenBrowser() {
-    if (!this.place.profile) throw new Error('reopenBrowser() needs a session opened with { profile: true }');
-    await closePlace(this.place);
-    await startPlace(this.place);
-    return openTab(this.place, true);
-  }
-
-  requested() { return this.asked; }
-
-  async close() {
-    if (!this.owner) return this.tab.close();
-    await closePlace(this.place);
-    this.place.closed = true;
-    if (this.place.profile) await rm(this.place.profile, { recursive: true });
-  }
 }
 
 // A place with a profile is a browser of its own, in its default context
@@ -147,12 +103,18 @@ async function closePlace(place) {
 }
 
 // A tab at the page, ready for its first line.
+// The owner's tab of a place left by a closed session is taken again, as
+// it was set up.
 async function openTab(place, owner) {
-  const tab = (owner && place.profile && (await place.context.pages())[0]) || await place.context.newPage();
-  tab.setDefaultTimeout(timeoutMs);
+  const left = owner && place.ownerTab && !place.ownerTab.isClosed() ? place.ownerTab : null;
+  const tab = left || (owner && place.profile && (await place.context.pages())[0]) || await place.context.newPage();
   const session = new FirefoxSession(place, tab, owner);
-  if (place.viewport) await tab.setViewport(place.viewport);
-  if (place.prelude) await tab.evaluateOnNewDocument(place.prelude);
+  if (!left) {
+    tab.setDefaultTimeout(timeoutMs);
+    if (place.viewport) await tab.setViewport(place.viewport);
+    if (place.prelude) await tab.evaluateOnNewDocument(place.prelude);
+    if (owner) place.ownerTab = tab;
+  }
   await tab.goto(pageUrl);
   await session.settled();
   return session;
@@ -162,6 +124,7 @@ export async function launch() {
   // The light scheme's browser, and the dark one's once asked for.
   const shared = { light: launchFirefox({ dark: false }) };
   const places = [];
+  const pool = new PlacePool();
   const { browser } = await shared.light;
   return {
     name: 'firefox',
@@ -171,7 +134,16 @@ export async function launch() {
       const { viewport, touch, zoom, colorScheme = 'light', profile, slowdown } = options;
       if (slowdown) throw stepRefused('firefox', 'slowProcessor');
       const dark = colorScheme === 'dark';
-      const place = { dark, prelude: preludeOf(options), profile: null };
+      const prelude = preludeOf(options);
+      const key = JSON.stringify([dark, viewport ?? null, Boolean(touch), zoom ?? null, prelude]);
+      const left = profile ? null : pool.take(key);
+      if (left) return left.openTab(true);
+      const place = {
+        dark, prelude, profile: null, key, pool: profile ? null : pool,
+        start: () => startPlace(place),
+        stop: () => closePlace(place),
+        openTab: (owner) => openTab(place, owner),
+      };
       // No viewport asked for: the browser's own, 800 by 600.
       if (viewport || touch || zoom) {
         place.viewport = { width: 800, height: 600, ...viewport, hasTouch: Boolean(touch), isMobile: Boolean(touch) };
@@ -188,13 +160,13 @@ export async function launch() {
         Object.assign(place, await shared[scheme]);
       }
       places.push(place);
-      await startPlace(place);
-      return openTab(place, true);
+      await place.start();
+      return place.openTab(true);
     },
     // Closes what a failed test left open too.
     async close() {
       for (const place of places.filter((p) => p.profile && !p.closed)) {
-        await closePlace(place);
+        await place.stop();
         await rm(place.profile, { recursive: true });
       }
       for (const launched of Object.values(shared)) {

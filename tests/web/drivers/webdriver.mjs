@@ -11,6 +11,7 @@ import { spawn } from 'node:child_process';
 import { mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
+import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
 
 import { Session, greekControlD, knownKey, knownOptions, zoomedViewport } from './interface.mjs';
@@ -221,14 +222,27 @@ class WebDriverSession extends Session {
 // Refuses a size the window cannot take.
 async function sizeWindow(lane, driver, want, step) {
   let rect = { width: want.width, height: want.height };
-  for (let attempt = 0; attempt < 3; ++attempt) {
+  for (let attempt = 0; attempt < 5; ++attempt) {
     await driver.manage().window().setRect(rect);
-    const got = await driver.executeScript(viewportOf);
+    const got = await settledViewport(driver);
     if (got.width === want.width && got.height === want.height && got.ratio === (want.ratio ?? 1)) return;
     rect = { width: rect.width + want.width - got.width, height: rect.height + want.height - got.height };
   }
   const got = await driver.executeScript(viewportOf);
   throw new Error(`${stepRefused(lane.config.name, step).message}: asked for ${JSON.stringify(want)}, got ${JSON.stringify(got)}`);
+}
+
+// The page's size once a resize has reached it: the same in two readings
+// a little apart (the window's size reaches the page a moment later).
+async function settledViewport(driver) {
+  let last = await driver.executeScript(viewportOf);
+  for (let reading = 0; reading < 20; ++reading) {
+    await sleep(50);
+    const now = await driver.executeScript(viewportOf);
+    if (JSON.stringify(now) === JSON.stringify(last)) return now;
+    last = now;
+  }
+  return last;
 }
 
 export async function launch(config) {
