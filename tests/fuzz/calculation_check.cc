@@ -9,6 +9,7 @@
 #include "session/calculation.h"
 #include "session/check_report.h"
 #include "session/check_session.h"
+#include "tests/fuzz/occurrences.h"
 
 namespace nines::fuzz {
 namespace {
@@ -43,15 +44,6 @@ bool refused(const Reading& reading, Refusal refusal) {
 }
 
 unsigned byteOf(char c) { return static_cast<unsigned char>(c); }
-
-std::size_t occurrences(std::string_view text, std::string_view part) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string_view::npos;
-       at = text.find(part, at + part.size())) {
-    ++count;
-  }
-  return count;
-}
 
 // "" when the reading of one line is what the pattern says it must be, and
 // a calculation's judgement has its verdicts once each.

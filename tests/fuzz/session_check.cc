@@ -11,6 +11,7 @@
 
 #include "session/session.h"
 #include "tests/fake_world.h"
+#include "tests/fuzz/occurrences.h"
 
 namespace nines::fuzz {
 namespace {
@@ -111,15 +112,6 @@ Prediction predict(std::string_view input) {
     if (first.front() == 'x' || second.front() == 'x') return p;
     ++p.pairs;
   }
-}
-
-std::size_t occurrences(std::string_view text, std::string_view part) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string_view::npos;
-       at = text.find(part, at + part.size())) {
-    ++count;
-  }
-  return count;
 }
 
 std::string countMismatch(const char* what, std::size_t actual, std::size_t expected) {
