@@ -3,7 +3,7 @@
 // launch(), which resolves to a browser:
 //
 //   browser.name, browser.version            the engine and the version it reports
-//   browser.open(options) -> Session         opening: the page in a fresh context, in UTC, once it waits for its first line
+//   browser.open(options) -> Session         opening: the page in a context of its own (new, or one a closed session left, its storage emptied), in UTC, once it waits for its first line
 //     options.seconds                         the clock stopped at these seconds since 1970
 //     options.initScript                      a script's source, run before the page's own scripts
 //     options.viewport {width, height}        the window's size in CSS px (a phone or tablet held upright)
