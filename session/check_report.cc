@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kNinesFindAnError = "Casting out nines finds an error.";
 constexpr std::string_view kNinesFindNoError = "Casting out nines finds no error.";
 constexpr std::string_view kElevensHeading =
-    "Casting out elevens (digits from the units, + and - in turn):";
+    "Casting out elevens (units +, tens -, ...):";
 constexpr std::string_view kElevensFindAnError = "Casting out elevens finds an error.";
 constexpr std::string_view kElevensFindNoError = "Casting out elevens finds no error.";
 constexpr std::string_view kRight = "Your answer is right.";
@@ -21,15 +21,15 @@ constexpr std::string_view kWrong = "Your answer is wrong: the answer is ";
 constexpr std::string_view kOffBy = "Your answer is off by ";
 constexpr std::string_view kAMultipleOfNine = ", a multiple of 9.";
 constexpr std::string_view kDivisionOff =
-    "Divisor times quotient plus remainder is off by a multiple of 9.";
+    "Divisor times quotient plus remainder is off\nby a multiple of 9.";
 constexpr std::string_view kNinesCannotSee =
-    "Nines cannot see such an error, as when two digits are swapped.";
+    "Nines cannot see it, as with swapped digits.";
 constexpr std::string_view kNeitherCanSee =
-    "It is a multiple of 11 as well, and neither check can see it.";
+    "And of 11, so neither check can see it.";
 constexpr std::string_view kRemainderTooLarge =
-    "Your remainder is as large as the divisor: it must be smaller.";
+    "Your remainder is as large as the divisor:\nit must be smaller.";
 constexpr std::string_view kRemainderSign =
-    "Your remainder must have the sign of the dividend, or be 0.";
+    "Your remainder must have the dividend's sign,\nor be 0.";
 
 // Equal as numbers: a zero is a zero, whatever its sign flag.
 bool sameNumber(const DecimalInteger& x, const DecimalInteger& y) {

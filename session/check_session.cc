@@ -13,15 +13,17 @@ namespace nines::session {
 namespace {
 
 constexpr std::string_view kHeading =
-    "Check your own working. Type a calculation a line, as\n"
-    "A op B = C; nines checks it by casting out nines and says\n"
-    "whether your answer is right. For example:\n"
+    "Check your own working. Type a calculation\n"
+    "a line, as A op B = C; nines checks it by\n"
+    "casting out nines and says whether your\n"
+    "answer is right. For example:\n"
     "\n"
     "    9866 * -168 = -1657488\n"
     "    9866 / -168 = -58 r 122\n"
     "\n"
-    "A and B have up to 38 digits, with a sign if you like; op is\n"
-    "+ - * or / (or \u00d7 \u00f7 :); a division's remainder follows r.\n"
+    "A and B have up to 38 digits, with a sign if\n"
+    "you like; op is + - * or / (or \u00d7 \u00f7 :); a\n"
+    "division's remainder follows r.\n"
     "Type x to finish.\n";
 constexpr std::string_view kPrompt = "\n> ";
 
@@ -31,16 +33,16 @@ constexpr std::size_t kLineBytes = 4 * kLineCharacters + 1;
 
 std::string_view refusalText(Refusal refusal) {
   switch (refusal) {
-    case Refusal::tooLong: return "That line is too long: type at most 200 characters.";
-    case Refusal::notText: return "That line has a character that is not text: type it again.";
-    case Refusal::blank: return "Type a calculation, such as 23 * 14 = 322, or x to finish.";
-    case Refusal::shape: return "A part is missing or out of place: write A op B = C.";
+    case Refusal::tooLong: return "Too long: type at most 200 characters.";
+    case Refusal::notText: return "That line is not all text: type it again.";
+    case Refusal::blank: return "Type a calculation, as 23 * 14 = 322, or x.";
+    case Refusal::shape: return "A part is missing or misplaced: A op B = C.";
     case Refusal::operation:
-      return "Unknown operation: write + - * or / (or \u00d7 \u00f7 :) between numbers.";
-    case Refusal::grouping: return "Write numbers without commas, points or blanks: 1234567.";
-    case Refusal::notADigit: return "A number has a letter or mark in it: use digits only.";
-    case Refusal::tooManyDigits: return "Too many digits: A and B take up to 38, the answer 77.";
-    case Refusal::divisionByZero: return "Division by 0 has no answer: divide by another number.";
+      return "Unknown operation: use + - * / (or \u00d7 \u00f7 :).";
+    case Refusal::grouping: return "No commas, points or blanks: write 1234567.";
+    case Refusal::notADigit: return "A number has a letter or mark: digits only.";
+    case Refusal::tooManyDigits: return "Too many digits: A, B up to 38, C up to 77.";
+    case Refusal::divisionByZero: return "No division by 0: divide by another number.";
   }
   return "";
 }

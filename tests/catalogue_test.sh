@@ -154,7 +154,7 @@ expectRun check 0 "" - no
 [ "$(cat "$work/check/answers.txt")" = kept ] || problem "answers.txt was touched"
 [ "$(ls "$work/check")" = answers.txt ] || problem "files written: $(ls "$work/check")"
 for verdict in 'Your answer is right.' 'Casting out elevens finds an error.' \
-               'Write numbers without commas, points or blanks: 1234567.'; do
+               'No commas, points or blanks: write 1234567.'; do
   [ "$(sed 's/^> //' "$work/check.out" | grep -a -c -x -F "$verdict")" = 1 ] ||
     problem "not once: $verdict"
 done

@@ -193,8 +193,8 @@ TEST(CheckPropertyTest, VerdictsFollowFromTheErrorModulo9And11) {
       expected += ".\n";
     }
     const char* const blindness =
-        elevensSees ? "Nines cannot see such an error, as when two digits are swapped.\n"
-                    : "It is a multiple of 11 as well, and neither check can see it.\n";
+        elevensSees ? "Nines cannot see it, as with swapped digits.\n"
+                    : "And of 11, so neither check can see it.\n";
     const bool remainderFits =
         remainder == 0 || (a != 0 && sgn(remainder) == sgn(a) &&
                            mpz_cmpabs(remainder.get_mpz_t(), b.get_mpz_t()) < 0);
@@ -206,13 +206,16 @@ TEST(CheckPropertyTest, VerdictsFollowFromTheErrorModulo9And11) {
       expected += blindness;
     }
     if (elevensLooks && op == 3 && error != 0) {
-      expected += "Divisor times quotient plus remainder is off by a multiple of 9.\n";
+      expected += "Divisor times quotient plus remainder is off\n"
+                  "by a multiple of 9.\n";
       expected += blindness;
     }
     if (elevensLooks && op == 3 && !remainderFits) {
       expected += mpz_cmpabs(remainder.get_mpz_t(), b.get_mpz_t()) >= 0
-                      ? "Your remainder is as large as the divisor: it must be smaller.\n"
-                      : "Your remainder must have the sign of the dividend, or be 0.\n";
+                      ? "Your remainder is as large as the divisor:\n"
+                        "it must be smaller.\n"
+                      : "Your remainder must have the dividend's sign,\n"
+                        "or be 0.\n";
     }
 
     // What the judgement says after its check lines: the verdict of nines,

@@ -125,7 +125,7 @@ inEveryEngine((lane) => {
       { name: 'Start again, answers saved', button: 'Start again', save: true, asks: false },
       { name: 'Start again, answers not saved', button: 'Start again', save: false, asks: true },
       { name: 'checking, answers not saved', button: 'Check your working', save: false, asks: true,
-        then: /^Check your own working\. Type a calculation a line, as\n/ },
+        then: /^Check your own working\. Type a calculation\na line, as A op B = C;/ },
       { name: 'back from checking', checking: true, button: 'Back to the calculator', asks: false },
     ];
     for (const { name, checking, button, save, asks, then = /^\n\t\t\tTalvenor\n/ } of rows) {
@@ -163,7 +163,7 @@ inEveryEngine((lane) => {
   // gets its verdicts.
   test('a link with #check opens the checking session', lane.needs(), async () => {
     const session = await openChecking(lane);
-    assert.match(await session.screenText(), /^Check your own working\. Type a calculation a line, as\n/);
+    assert.match(await session.screenText(), /^Check your own working\. Type a calculation\na line, as A op B = C;/);
     assert.equal(await session.evaluate(() => document.getElementById('mode').textContent), 'Back to the calculator');
     await session.typeLine(calculation);
     const screen = await session.screenText();
