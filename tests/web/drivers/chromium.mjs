@@ -67,7 +67,6 @@ class ChromiumSession extends TabSession {
   }
 
   pdf() { return this.tab.pdf({ format: 'Letter' }); }
-
 }
 
 // Starts the place's context: in the shared browser, or with a profile in a

@@ -82,7 +82,6 @@ class FirefoxSession extends TabSession {
   }
 
   async pdf() { return Buffer.from(await this.tab.pdf({ format: 'letter' })); }
-
 }
 
 // A place with a profile is a browser of its own, in its default context
